@@ -1,0 +1,8 @@
+#include "uabout.h"
+
+TFabout::TFabout(QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("Fabout"));
+    setWindowTitle(QStringLiteral("Fabout"));
+    resize(363, 237);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The log grid: which fields it shows, under which titles and widths.
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+class QSqlQueryModel;
+class QTableView;
+
+struct LogGridColumn {
+    const char* field;
+    const char* title;
+    int width;
+};
+
+inline constexpr LogGridColumn logGridColumns[] = {
+    {"tanggal", "Date", 91},
+    {"waktu", "Time", 84},
+    {"Entry", "Dial up entry", 227},
+    {"Duration", "Duration", 100},
+};
+
+// Sets up a read-only, row-selecting grid with centred titles.
+void setupLogGrid(QTableView* view);
+// Fills the model with the whole log, newest first; rows are fetched as the grid scrolls.
+bool queryLogRows(QSqlQueryModel* model, const QSqlDatabase& db);
+// Titles and widths; the view forgets them whenever its model is reset.
+void applyLogGridColumns(QSqlQueryModel* model, QTableView* view);

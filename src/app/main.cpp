@@ -1,0 +1,89 @@
+#include "dialogs.h"
+#include "logdatabase.h"
+#include "rasbackend.h"
+#include "singleinstance.h"
+#include "startup.h"
+#include "termination.h"
+#include "uabout.h"
+#include "uconfig.h"
+#include "umain.h"
+#include "uprintlog.h"
+#include "utip.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSessionManager>
+#include <QSystemTrayIcon>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+int failUsage(const QString& message) {
+    std::fprintf(stderr, "dialtally: %s\n", qUtf8Printable(message));
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const StartupResult startup = parseStartup(arguments, qEnvironmentVariable("DIALTALLY_RAS"),
+                                               qEnvironmentVariable("DIALTALLY_POLL_MS"));
+    if (startup.helpRequested) {
+        std::fputs(qUtf8Printable(startup.helpText), stdout);
+        return 0;
+    }
+    if (!startup.error.isEmpty())
+        return failUsage(startup.error);
+    QString error;
+    std::unique_ptr<ras::RasApi> backend = ras::createBackend(startup.options.rasSpec, &error);
+    if (!backend)
+        return failUsage(error);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("dialtally"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Dialtally"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // One copy per data folder records; a later one brings the first to the front.
+    SingleInstance instance(SingleInstance::instanceKey(QDir::currentPath()));
+    if (!instance.tryAcquire()) {
+        instance.notifyRunning();
+        return 0;
+    }
+
+    MessageBoxPrompter prompter;
+    SystemClock clock;
+    MainWindowServices services;
+    services.dialUp = std::make_unique<TDialUp>(std::move(backend));
+    services.database = LogDatabase::open(QString::fromLatin1(LogDatabase::defaultPath), &error);
+    if (!services.database) {
+        prompter.error(nullptr, error);
+        return 1;
+    }
+    services.clock = &clock;
+    services.prompter = &prompter;
+    services.pollIntervalMs = startup.options.pollIntervalMs;
+    services.useTray = QSystemTrayIcon::isSystemTrayAvailable();
+
+    TFmain Fmain(std::move(services));
+    TFabout Fabout(&Fmain);
+    TFtip Ftip(&Fmain);
+    TFconfig Fconfig(&Fmain);
+    std::unique_ptr<TFprintlog> Fprintlog = std::make_unique<TFprintlog>();
+    Fmain.setForms(&Fabout, &Ftip, &Fconfig, Fprintlog.get());
+
+    QObject::connect(&instance, &SingleInstance::activationRequested, &Fmain, &TFmain::trayRestore);
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &Fmain,
+                     &TFmain::terminate);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &Fmain,
+                     [&Fmain](QSessionManager&) { Fmain.sessionEnding(); });
+
+    Fmain.start();
+    return QApplication::exec();
+}

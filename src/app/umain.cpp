@@ -1,0 +1,149 @@
+#include "umain.h"
+
+#include "artwork.h"
+#include "dialogs.h"
+#include "loggrid.h"
+#include "promotion.h"
+#include "uabout.h"
+#include "uconfig.h"
+#include "uprintlog.h"
+#include "utip.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QSqlQueryModel>
+#include <QSystemTrayIcon>
+#include <QTableView>
+#include <QTimer>
+
+TFmain::TFmain(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_services(std::move(services))
+    , m_records(m_services.database->connection(), m_state, *m_services.clock, m_services.locale)
+    , m_tracker(m_state, *m_services.dialUp, m_records) {
+    setObjectName(QStringLiteral("Fmain"));
+    buildWindow();
+    buildMenus();
+
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(m_services.pollIntervalMs);
+    connect(Timer3, &QTimer::timeout, this, &TFmain::Timer3Timer);
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+    Timer2->setSingleShot(true);
+    connect(Timer2, &QTimer::timeout, this, &TFmain::Timer2Timer);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(8000);
+    connect(Timer1, &QTimer::timeout, this, &TFmain::Timer1Timer);
+
+    connect(&m_tracker, &ConnectionTracker::onlineEntryShown, Label8, &QLabel::setText);
+    connect(&m_records, &ConnectionRecords::written, this, &TFmain::requeryLog);
+
+    // Creation: the promotion text, the shared lists, the counters.
+    Label9->setText(promotionText());
+    m_state.EntryNames.clear();
+    m_state.OnlineSeconds = 0;
+    m_state.PromoLoaded = 0;
+
+    if (m_services.useTray)
+        buildTray();
+}
+
+TFmain::~TFmain() = default;
+
+void TFmain::setForms(TFabout* about, TFtip* tip, TFconfig* config, TFprintlog* printlog) {
+    Fabout = about;
+    Ftip = tip;
+    Fconfig = config;
+    Fprintlog = printlog;
+}
+
+void TFmain::start() {
+    Timer3->start();
+    Timer2->start();
+    // Without a notification area the program would be unreachable while hidden.
+    if (!tray)
+        showMinimized();
+}
+
+QString TFmain::closeQuestion() {
+    return QStringLiteral("Close application ?\nDialtally will stop recording your online time");
+}
+
+void TFmain::Timer3Timer() {
+    m_tracker.poll();
+}
+
+void TFmain::Timer2Timer() {
+    if (!Timer2)
+        return;
+    requeryLog();
+    trayRestore();
+    // The deferred start-up runs once.
+    Timer2->stop();
+    Timer2->deleteLater();
+    Timer2 = nullptr;
+}
+
+void TFmain::Timer1Timer() {}
+
+void TFmain::requeryLog() {
+    if (queryLogRows(ADOQuery1, database()))
+        applyLogGridColumns(ADOQuery1, DBGrid1);
+}
+
+void TFmain::trayRestore() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFmain::terminate() {
+    m_ending = true;
+    m_tracker.finish();
+    QCoreApplication::exit(0);
+}
+
+void TFmain::sessionEnding() {
+    // The session manager may still cancel the logout, so recording goes on; should the
+    // program be ended after this, the row is already up to date and no box stands in the way.
+    m_ending = true;
+    m_tracker.checkpoint();
+}
+
+void TFmain::closeEvent(QCloseEvent* event) {
+    if (!m_ending && !m_services.prompter->confirm(this, closeQuestion())) {
+        event->ignore();
+        return;
+    }
+    m_ending = true;
+    m_tracker.finish();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TFmain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && tray && isMinimized())
+        QTimer::singleShot(0, this, &QWidget::hide);
+}
+
+void TFmain::buildTray() {
+    tray = new QSystemTrayIcon(programIcon(), this);
+    tray->setObjectName(QStringLiteral("tray"));
+    tray->setToolTip(QStringLiteral("Dialtally"));
+    tray->setContextMenu(PopupMenu1);
+    connect(tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::DoubleClick)
+            trayRestore();
+    });
+    tray->show();
+}

@@ -1,0 +1,111 @@
+#pragma once
+// The main window: owns the probe, the log database, the shared state and the three timers,
+// and wires its controls, menus and tray icon to the program's operations.
+
+#include "clock.h"
+#include "connectionrecords.h"
+#include "dialup.h"
+#include "logdatabase.h"
+#include "sharedstate.h"
+#include "tracker.h"
+
+#include <QLocale>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class Prompter;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QSqlQueryModel;
+class QSystemTrayIcon;
+class QTableView;
+class QTimer;
+class QToolButton;
+class TFabout;
+class TFconfig;
+class TFprintlog;
+class TFtip;
+
+struct MainWindowServices {
+    std::unique_ptr<TDialUp> dialUp;
+    std::unique_ptr<LogDatabase> database;
+    const Clock* clock = nullptr;
+    Prompter* prompter = nullptr;
+    QLocale locale = QLocale::system();
+    int pollIntervalMs = 1000;
+    bool useTray = true; // false: the desktop has no notification area
+};
+
+class TFmain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFmain(MainWindowServices services, QWidget* parent = nullptr);
+    ~TFmain() override;
+
+    // The other windows, created after this one.
+    void setForms(TFabout* about, TFtip* tip, TFconfig* config, TFprintlog* printlog);
+    // Starts the poll and the deferred start-up.
+    void start();
+
+    SharedState& state() { return m_state; }
+    QSqlDatabase database() const { return m_services.database->connection(); }
+
+    // Timer ticks.
+    void Timer3Timer();
+    void Timer2Timer();
+    void Timer1Timer();
+
+    // Shows the window from the tray: visible, normal size, in front.
+    void trayRestore();
+    // The system asks the program to end: last rewrite without asking, then exit 0.
+    void terminate();
+    // The desktop session is ending: the row is brought up to date; no question is asked.
+    void sessionEnding();
+
+    // Requeries the grid, newest connection first.
+    void requeryLog();
+
+    static QString closeQuestion();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildMenus();
+    void buildTray();
+    QToolButton* addToolButton(QWidget* parent, const QString& name, const QString& labelName,
+                               const QString& caption, int x, const QIcon& icon);
+
+    MainWindowServices m_services;
+    SharedState m_state;
+    ConnectionRecords m_records;
+    ConnectionTracker m_tracker;
+    bool m_ending = false;
+
+    QPointer<TFabout> Fabout;
+    QPointer<TFtip> Ftip;
+    QPointer<TFconfig> Fconfig;
+    QPointer<TFprintlog> Fprintlog;
+
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr;
+
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label28 = nullptr;
+    QLabel* Label32 = nullptr;
+    QLabel* Label33 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QTableView* DBGrid1 = nullptr;
+    QSqlQueryModel* ADOQuery1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QSystemTrayIcon* tray = nullptr;
+};

@@ -1,0 +1,6 @@
+#include "uprintlog.h"
+
+TFprintlog::TFprintlog(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("Fprintlog"));
+}

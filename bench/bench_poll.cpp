@@ -17,20 +17,23 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& content) {
+void writeFile(const QString& path, const QByteArray& content)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))
         f.write(content);
 }
 
-void makeInterface(const QString& root, const QString& name, int index, const QByteArray& flags) {
+void makeInterface(const QString& root, const QString& name, int index, const QByteArray& flags)
+{
     writeFile(root + QStringLiteral("/sys/class/net/") + name + QStringLiteral("/ifindex"),
               QByteArray::number(index));
     writeFile(root + QStringLiteral("/sys/class/net/") + name + QStringLiteral("/flags"), flags);
 }
 
-double cpuSeconds() {
+double cpuSeconds()
+{
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
@@ -42,7 +45,8 @@ public:
 };
 
 // Average CPU microseconds of one tracker poll.
-double measure(const QString& root, int polls) {
+double measure(const QString& root, int polls)
+{
     SharedState state;
     NowClock clock;
     auto log = LogDatabase::open(QStringLiteral("config/log.db"), nullptr);
@@ -58,7 +62,8 @@ double measure(const QString& root, int polls) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());

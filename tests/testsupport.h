@@ -22,7 +22,8 @@
 // Makes a fresh directory with a config/ folder the current directory for its lifetime.
 class TempWorkdir {
 public:
-    TempWorkdir() {
+    TempWorkdir()
+    {
         QVERIFY(m_dir.isValid());
         m_previous = QDir::currentPath();
         QDir(m_dir.path()).mkpath(QStringLiteral("config"));
@@ -37,7 +38,8 @@ private:
     QString m_previous;
 };
 
-inline void writeFile(const QString& path, const QByteArray& content) {
+inline void writeFile(const QString& path, const QByteArray& content)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
@@ -49,16 +51,19 @@ struct SimFile {
     QString path;
     QList<QByteArray> lines;
 
-    SimFile& entry(const QByteArray& name) {
+    SimFile& entry(const QByteArray& name)
+    {
         lines << "entry\t" + name;
         return *this;
     }
-    SimFile& conn(int handle, int state, const QByteArray& entry, int error = 0) {
+    SimFile& conn(int handle, int state, const QByteArray& entry, int error = 0)
+    {
         lines << "conn\t" + QByteArray::number(handle) + '\t' + QByteArray::number(state) + '\t' +
                      QByteArray::number(error) + '\t' + entry + "\tmodem\tTest Modem";
         return *this;
     }
-    SimFile& raw(const QByteArray& line) {
+    SimFile& raw(const QByteArray& line)
+    {
         lines << line;
         return *this;
     }
@@ -68,7 +73,8 @@ struct SimFile {
 
 #ifdef DIALTALLY_HAS_APP
 // Every row of a statement, each as a list of its fields.
-inline QList<QVariantList> selectRows(const QSqlDatabase& db, const QString& sql) {
+inline QList<QVariantList> selectRows(const QSqlDatabase& db, const QString& sql)
+{
     QList<QVariantList> rows;
     QSqlQuery q(db);
     if (!q.exec(sql)) {
@@ -96,7 +102,8 @@ public:
     QStringList asked;
     QStringList messages;
 
-    bool confirm(QWidget*, const QString& text) override {
+    bool confirm(QWidget*, const QString& text) override
+    {
         asked << text;
         return answer;
     }

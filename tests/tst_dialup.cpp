@@ -20,7 +20,8 @@ struct Recorder {
     QList<QByteArray> rawEntryArrays;
     QList<Connection> connections;
 
-    void attach(TDialUp& probe) {
+    void attach(TDialUp& probe)
+    {
         probe.OnEntryGet = [this](TDialUp*, const TDialUp::EntryNameArray& name) {
             entryEvents << ras::fieldText(name);
             rawEntryArrays << QByteArray(name, sizeof name);
@@ -45,17 +46,20 @@ class TestDialUp : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
+    void init()
+    {
         m_dir = std::make_unique<TempWorkdir>();
         m_sim = SimFile{m_dir->file(QStringLiteral("dialup.sim")), {}};
         m_probe = std::make_unique<TDialUp>(std::make_unique<ras::SimRasApi>(m_sim.path));
     }
-    void cleanup() {
+    void cleanup()
+    {
         m_probe.reset();
         m_dir.reset();
     }
 
-    void emptyOrMissingPhoneBookListsNothing() {
+    void emptyOrMissingPhoneBookListsNothing()
+    {
         Recorder r;
         r.attach(*m_probe);
         QCOMPARE(m_probe->GetEntries(), 0); // no file at all
@@ -67,7 +71,8 @@ private slots:
         QVERIFY(r.connections.isEmpty());
     }
 
-    void hundredEntriesFitAndOneMoreIsRefused() {
+    void hundredEntriesFitAndOneMoreIsRefused()
+    {
         Recorder r;
         r.attach(*m_probe);
         for (int i = 0; i < 100; ++i)
@@ -86,7 +91,8 @@ private slots:
         QVERIFY(r.entryEvents.isEmpty());
     }
 
-    void entriesFillWithoutAHandler() {
+    void entriesFillWithoutAHandler()
+    {
         m_sim.entry("One").entry("One").entry("Two").rewrite();
         QCOMPARE(m_probe->GetEntries(), 0);
         QCOMPARE(m_probe->Entries(), (QStringList{QStringLiteral("One"), QStringLiteral("One"),
@@ -95,7 +101,8 @@ private slots:
         QCOMPARE(m_probe->GetActiveConnections(), 0);
     }
 
-    void longestNameFillsTheWholeArray() {
+    void longestNameFillsTheWholeArray()
+    {
         Recorder r;
         r.attach(*m_probe);
         const QByteArray name(256, 'n');
@@ -108,14 +115,16 @@ private slots:
         QCOMPARE(m_probe->Entries().at(1).size(), 256); // a longer name is cut to the field
     }
 
-    void multiByteNamesAreCutOnACharacterBoundary() {
+    void multiByteNamesAreCutOnACharacterBoundary()
+    {
         const QByteArray name = QByteArray(255, 'a') + "\xc3\xa9"; // 257 bytes ending in "é"
         m_sim.entry(name).rewrite();
         QCOMPARE(m_probe->GetEntries(), 0);
         QCOMPARE(m_probe->Entries().first().toUtf8(), QByteArray(255, 'a'));
     }
 
-    void connectionsAreReportedInOrder() {
+    void connectionsAreReportedInOrder()
+    {
         Recorder r;
         r.attach(*m_probe);
         m_sim.conn(7, 8192, "First").conn(9, 2, "Second").rewrite();
@@ -130,7 +139,8 @@ private slots:
         QCOMPARE(r.connections[1].text, QStringLiteral("Connecting device"));
     }
 
-    void errorCodeGivesTheSystemsText() {
+    void errorCodeGivesTheSystemsText()
+    {
         Recorder r;
         r.attach(*m_probe);
         m_sim.conn(1, 8192, "Dial", 691).raw("errortext\t691\tAccess was denied.").rewrite();
@@ -144,7 +154,8 @@ private slots:
         QCOMPARE(r.connections.first().text, QString());
     }
 
-    void failingEnumerationReportsItsCode() {
+    void failingEnumerationReportsItsCode()
+    {
         Recorder r;
         r.attach(*m_probe);
         m_sim.entry("A").conn(1, 8192, "A").raw("fail\tentries\t625").raw("fail\tconnections\t5");
@@ -156,7 +167,8 @@ private slots:
         QVERIFY(r.connections.isEmpty());
     }
 
-    void tooManyConnectionsIsBufferTooSmall() {
+    void tooManyConnectionsIsBufferTooSmall()
+    {
         Recorder r;
         r.attach(*m_probe);
         for (int i = 1; i <= 101; ++i)
@@ -166,7 +178,8 @@ private slots:
         QVERIFY(r.connections.isEmpty());
     }
 
-    void stateTexts_data() {
+    void stateTexts_data()
+    {
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("english");
         QTest::newRow("open port") << 0 << QStringLiteral("Opening port");
@@ -182,7 +195,8 @@ private slots:
         QTest::newRow("disconnected") << 0x2001 << QStringLiteral("Disconnected");
         QTest::newRow("negative") << -1 << QString();
     }
-    void stateTexts() {
+    void stateTexts()
+    {
         QFETCH(int, state);
         QFETCH(QString, english);
         QCOMPARE(m_probe->StatusText(state, 0), english);
@@ -190,7 +204,8 @@ private slots:
         QCOMPARE(m_probe->StatusText(state, 0).isEmpty(), english.isEmpty());
     }
 
-    void backendChoice_data() {
+    void backendChoice_data()
+    {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("environment");
         QTest::addColumn<QString>("chosen");
@@ -201,21 +216,24 @@ private slots:
         QTest::newRow("default") << QStringLiteral("") << QStringLiteral("")
                                  << ras::defaultBackendSpec();
     }
-    void backendChoice() {
+    void backendChoice()
+    {
         QFETCH(QString, option);
         QFETCH(QString, environment);
         QFETCH(QString, chosen);
         QCOMPARE(ras::chooseBackendSpec(option, environment), chosen);
     }
 
-    void unknownBackendIsRefused_data() {
+    void unknownBackendIsRefused_data()
+    {
         QTest::addColumn<QString>("spec");
         QTest::newRow("word") << QStringLiteral("modem");
         QTest::newRow("sim without file") << QStringLiteral("sim:");
         QTest::newRow("ppp without root") << QStringLiteral("ppp:");
         QTest::newRow("empty") << QStringLiteral("");
     }
-    void unknownBackendIsRefused() {
+    void unknownBackendIsRefused()
+    {
         QFETCH(QString, spec);
         QString error;
         QVERIFY(!ras::createBackend(spec, &error));

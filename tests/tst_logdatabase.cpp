@@ -12,7 +12,8 @@ private slots:
     void init() { m_dir = std::make_unique<TempWorkdir>(); }
     void cleanup() { m_dir.reset(); }
 
-    void missingFileIsCreatedWithBothTables() {
+    void missingFileIsCreatedWithBothTables()
+    {
         QDir(m_dir->path()).rmdir(QStringLiteral("config")); // a fresh installation
         QString error;
         auto log = LogDatabase::open(QString::fromLatin1(LogDatabase::defaultPath), &error);
@@ -38,7 +39,8 @@ private slots:
         QCOMPARE(cost.value(0).value(0).toDouble(), 12345.98);
     }
 
-    void existingLogIsOpenedAsItIs() {
+    void existingLogIsOpenedAsItIs()
+    {
         {
             auto log = LogDatabase::open(QStringLiteral("config/log.db"), nullptr);
             QVERIFY(log);
@@ -51,7 +53,8 @@ private slots:
         QCOMPARE(selectRows(log->connection(), QStringLiteral("SELECT Entry FROM log")).size(), 1);
     }
 
-    void unusableFileIsRefusedUntouched_data() {
+    void unusableFileIsRefusedUntouched_data()
+    {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("why");
         QTest::newRow("text file") << QByteArray("these are not the rows you are looking for\n")
@@ -61,7 +64,8 @@ private slots:
         header.append(QByteArray(200, '\x7f'));
         QTest::newRow("damaged header") << header << QStringLiteral("");
     }
-    void unusableFileIsRefusedUntouched() {
+    void unusableFileIsRefusedUntouched()
+    {
         QFETCH(QByteArray, content);
         QFETCH(QString, why);
         const QString path = m_dir->file(QStringLiteral("config/log.db"));
@@ -78,7 +82,8 @@ private slots:
         QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
     }
 
-    void foreignDatabaseIsRefused() {
+    void foreignDatabaseIsRefused()
+    {
         {
             QSqlDatabase db =
                 QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
@@ -94,7 +99,8 @@ private slots:
         QVERIFY2(error.contains(QStringLiteral("no column")), qPrintable(error));
     }
 
-    void insertStoresTheConnectionAsItIs() {
+    void insertStoresTheConnectionAsItIs()
+    {
         auto log = LogDatabase::open(QStringLiteral("config/log.db"), nullptr);
         QVERIFY(log);
         SharedState state;
@@ -120,7 +126,8 @@ private slots:
             QCOMPARE(rows[0][i].toString(), expected[i].toString());
     }
 
-    void dateAndTimeFollowTheLocale_data() {
+    void dateAndTimeFollowTheLocale_data()
+    {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("date");
@@ -131,7 +138,8 @@ private slots:
         QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France)
                                << QStringLiteral("23:59:07") << QStringLiteral("31/12/2026");
     }
-    void dateAndTimeFollowTheLocale() {
+    void dateAndTimeFollowTheLocale()
+    {
         QFETCH(QLocale, locale);
         QFETCH(QString, time);
         QFETCH(QString, date);
@@ -149,7 +157,8 @@ private slots:
         QCOMPARE(rows.value(0).value(3).toString(), QStringLiteral("26"));
     }
 
-    void rewriteLandsOnItsOwnRow() {
+    void rewriteLandsOnItsOwnRow()
+    {
         auto log = LogDatabase::open(QStringLiteral("config/log.db"), nullptr);
         SharedState state;
         FixedClock clock;
@@ -171,7 +180,8 @@ private slots:
         QCOMPARE(rows[1], (QVariantList{QStringLiteral("Other"), QStringLiteral("0:0:7"), 7}));
     }
 
-    void rewriteWithoutItsRowChangesNothing() {
+    void rewriteWithoutItsRowChangesNothing()
+    {
         auto log = LogDatabase::open(QStringLiteral("config/log.db"), nullptr);
         SharedState state;
         FixedClock clock;
@@ -192,7 +202,8 @@ private slots:
                  (QList<QVariantList>{{1}}));
     }
 
-    void failedInsertLeavesLaterRewritesHarmless() {
+    void failedInsertLeavesLaterRewritesHarmless()
+    {
         auto log = LogDatabase::open(QStringLiteral("config/log.db"), nullptr);
         SharedState state;
         FixedClock clock;

@@ -3,6 +3,7 @@
 #include "simras.h"
 #include "testsupport.h"
 #include "umain.h"
+#include "uprintlog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -21,7 +24,8 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
+    void init()
+    {
         m_dir = std::make_unique<TempWorkdir>();
         m_sim = SimFile{m_dir->file(QStringLiteral("dialup.sim")), {}};
         m_prompter = ScriptedPrompter{};
@@ -33,12 +37,14 @@ private slots:
         services.useTray = false;
         m_window = std::make_unique<TFmain>(std::move(services));
     }
-    void cleanup() {
+    void cleanup()
+    {
         m_window.reset();
         m_dir.reset();
     }
 
-    void windowHasItsDesignedControls() {
+    void windowHasItsDesignedControls()
+    {
         TFmain& w = *m_window;
         QCOMPARE(w.windowTitle(), QStringLiteral("Dialtally"));
         QCOMPARE(w.centralWidget()->size(), QSize(519, 544));
@@ -93,7 +99,8 @@ private slots:
                                      QStringLiteral("go to homepage")}));
     }
 
-    void pollShowsTheOnlineEntryAndFillsTheGrid() {
+    void pollShowsTheOnlineEntryAndFillsTheGrid()
+    {
         auto* label8 = m_window->findChild<QLabel*>(QStringLiteral("Label8"));
         auto* grid = m_window->findChild<QTableView*>(QStringLiteral("DBGrid1"));
         m_window->Timer3Timer();
@@ -123,7 +130,8 @@ private slots:
         QCOMPARE(grid->columnWidth(2), 227);
     }
 
-    void deferredStartUpShowsTheWindowOnce() {
+    void deferredStartUpShowsTheWindowOnce()
+    {
         QVERIFY(!m_window->isVisible());
         QVERIFY(m_window->findChild<QTimer*>(QStringLiteral("Timer2")));
         m_window->Timer2Timer();
@@ -133,12 +141,14 @@ private slots:
         m_window->Timer2Timer(); // harmless if it came again
     }
 
-    void closingAsksFirst_data() {
+    void closingAsksFirst_data()
+    {
         QTest::addColumn<bool>("yes");
         QTest::newRow("cancel") << false;
         QTest::newRow("yes") << true;
     }
-    void closingAsksFirst() {
+    void closingAsksFirst()
+    {
         QFETCH(bool, yes);
         m_sim.conn(1, 8192, "Home").rewrite();
         for (int i = 0; i < 5; ++i)
@@ -161,7 +171,8 @@ private slots:
         }
     }
 
-    void terminationWritesWithoutAsking() {
+    void terminationWritesWithoutAsking()
+    {
         m_sim.conn(1, 8192, "Home").rewrite();
         for (int i = 0; i < 3; ++i)
             m_window->Timer3Timer();
@@ -176,7 +187,8 @@ private slots:
         QVERIFY(m_prompter.asked.isEmpty());
     }
 
-    void sessionEndKeepsTheRowCurrent() {
+    void sessionEndKeepsTheRowCurrent()
+    {
         m_sim.conn(1, 8192, "Home").rewrite();
         for (int i = 0; i < 3; ++i)
             m_window->Timer3Timer();
@@ -186,6 +198,99 @@ private slots:
         m_window->show();
         QVERIFY(m_window->close());
         QVERIFY(m_prompter.asked.isEmpty());
+    }
+
+    void startUpListsThisMonth()
+    {
+        QSqlQuery q(m_window->database());
+        QVERIFY(q.exec(QStringLiteral(
+            "insert into log (Entry,Duration,tanggal,waktu,bulan,tahun,waktua,Usera) values "
+            "('Now','0:1:0','d','t','03','26',60,'Local'),"
+            "('Before','0:2:0','d','t','02','26',120,'Local'),"
+            "('Old','0:3:0','d','t','03','15',180,'Local')")));
+        auto* years = m_window->findChild<QComboBox*>(QStringLiteral("ComboBox3"));
+        QCOMPARE(years->itemText(years->count() - 1), QStringLiteral("2026"));
+        QCOMPARE(years->itemText(15), QStringLiteral("2015"));
+
+        m_window->Timer2Timer();
+        auto* entries = m_window->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        QCOMPARE(entries->currentText(), QStringLiteral("All"));
+        QCOMPARE(entries->count(), 4);
+        QCOMPARE(m_window->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->currentText(),
+                 QStringLiteral("March"));
+        QCOMPARE(years->currentText(), QStringLiteral("2026"));
+        auto* grid = m_window->findChild<QTableView*>(QStringLiteral("DBGrid1"));
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QCOMPARE(grid->model()->index(0, 2).data().toString(), QStringLiteral("Now"));
+        QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("Label28"))->text(),
+                 QStringLiteral("1"));
+        QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("Label32"))->text(),
+                 QStringLiteral("0:1:0"));
+
+        // "Sort log" applies a changed choice; entering the entry list refills it.
+        years->setCurrentIndex(15);
+        m_window->SpeedButton5Click();
+        QCOMPARE(grid->model()->index(0, 2).data().toString(), QStringLiteral("Old"));
+        QVERIFY(q.exec(QStringLiteral(
+            "insert into log (Entry,bulan,tahun,waktua) values ('New','01','26',1)")));
+        entries->setFocus();
+        entries->showPopup();
+        QCOMPARE(entries->count(), 5);
+        entries->hidePopup();
+    }
+
+    void clearingIsRefusedWhileOnline()
+    {
+        m_sim.conn(1, 8192, "Home").rewrite();
+        m_window->Timer3Timer();
+        m_prompter.answer = true;
+        m_window->SpeedButton2Click();
+        QCOMPARE(m_prompter.messages,
+                 QStringList{QStringLiteral(
+                     "Can not clear log while connection is online\nHang up first")});
+        QVERIFY(m_prompter.asked.isEmpty());
+        QCOMPARE(selectRows(m_window->database(), QStringLiteral("SELECT id FROM log")).size(), 1);
+
+        m_sim.clear();
+        m_sim.rewrite();
+        m_window->Timer3Timer(); // hung up: the row is final
+        m_prompter.answer = false;
+        m_window->SpeedButton2Click();
+        QCOMPARE(m_prompter.asked,
+                 QStringList{QStringLiteral(
+                     "Do you really want to erase all log that shows in the grid ?")});
+        QCOMPARE(selectRows(m_window->database(), QStringLiteral("SELECT id FROM log")).size(), 1);
+        m_prompter.answer = true;
+        m_window->SpeedButton2Click();
+        QVERIFY(selectRows(m_window->database(), QStringLiteral("SELECT id FROM log")).isEmpty());
+        QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("Label28"))->text(),
+                 QStringLiteral("0"));
+        QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("Label33"))->text(),
+                 QStringLiteral("0.00"));
+    }
+
+    void reportOpensOnePreview()
+    {
+        m_window->SpeedButton1Click(); // no report form
+        QCOMPARE(m_prompter.messages,
+                 QStringList{QStringLiteral(
+                     "Your default printer is currently a disconnected networked perinter\n"
+                     "Please set your default printer to local printer and restart Dialtally ")});
+        TFprintlog form;
+        m_window->setForms(nullptr, nullptr, nullptr, &form);
+        m_window->SpeedButton1Click();
+        const auto previews = m_window->findChildren<QPrintPreviewDialog*>();
+        QCOMPARE(previews.size(), 1);
+        QVERIFY(previews.first()->isVisible());
+        QVERIFY(!previews.first()->isModal());
+        QCOMPARE(form.QuickRep1.control(QStringLiteral("Lentry"))->text, QStringLiteral("All"));
+        m_window->SpeedButton1Click(); // the open preview comes to the front instead
+        QCOMPARE(m_window->findChildren<QPrintPreviewDialog*>().size(), 1);
+        m_window->Timer3Timer(); // the tracker goes on while it is open
+        previews.first()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m_window->findChildren<QPrintPreviewDialog*>().isEmpty());
+        QCOMPARE(m_prompter.messages.size(), 1);
     }
 
 private:

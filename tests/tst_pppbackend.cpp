@@ -18,19 +18,24 @@ struct Seen {
 class FakeTree {
 public:
     explicit FakeTree(QString root)
-        : m_root(std::move(root)) {}
-    void peer(const QString& name) {
+        : m_root(std::move(root))
+    {}
+    void peer(const QString& name)
+    {
         writeFile(m_root + QStringLiteral("/etc/ppp/peers/") + name, "noauth\n");
     }
-    void interface(const QString& name, int index, const QByteArray& flags) {
+    void interface(const QString& name, int index, const QByteArray& flags)
+    {
         const QString dir = m_root + QStringLiteral("/sys/class/net/") + name;
         writeFile(dir + QStringLiteral("/ifindex"), QByteArray::number(index) + '\n');
         writeFile(dir + QStringLiteral("/flags"), flags + '\n');
     }
-    void process(int pid, const QList<QByteArray>& argv) {
+    void process(int pid, const QList<QByteArray>& argv)
+    {
         writeFile(m_root + QStringLiteral("/proc/%1/cmdline").arg(pid), argv.join('\0') + '\0');
     }
-    void pidFile(const QString& dir, const QString& interface, int pid) {
+    void pidFile(const QString& dir, const QString& interface, int pid)
+    {
         writeFile(m_root + dir + interface + QStringLiteral(".pid"),
                   QByteArray::number(pid) + '\n');
     }
@@ -46,7 +51,8 @@ class TestPppBackend : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
+    void init()
+    {
         m_dir = std::make_unique<TempWorkdir>();
         m_root = m_dir->file(QStringLiteral("root"));
         m_tree = std::make_unique<FakeTree>(m_root);
@@ -59,13 +65,15 @@ private slots:
                 m_seen << Seen{handle, text, ras::fieldText(entry), ras::fieldText(device)};
             };
     }
-    void cleanup() {
+    void cleanup()
+    {
         m_probe.reset();
         m_tree.reset();
         m_dir.reset();
     }
 
-    void peersAreThePhoneBook() {
+    void peersAreThePhoneBook()
+    {
         QCOMPARE(m_probe->GetEntries(), 0); // no /etc/ppp at all
         QVERIFY(m_probe->Entries().isEmpty());
         m_tree->peer(QStringLiteral("work"));
@@ -77,14 +85,16 @@ private slots:
                  (QStringList{QStringLiteral("home isp"), QStringLiteral("work")}));
     }
 
-    void noPppInterfaceIsNoConnection() {
+    void noPppInterfaceIsNoConnection()
+    {
         m_tree->interface(QStringLiteral("lo"), 1, "0x9");
         m_tree->interface(QStringLiteral("eth0"), 2, "0x1043");
         QCOMPARE(m_probe->GetActiveConnections(), 0);
         QVERIFY(m_seen.isEmpty());
     }
 
-    void entryNameComesFromTheOwningPppd() {
+    void entryNameComesFromTheOwningPppd()
+    {
         m_tree->interface(QStringLiteral("eth0"), 2, "0x1043");
         // ppp0: pid file in /run, pppd started with "call".
         m_tree->interface(QStringLiteral("ppp0"), 5, "0x10d1");
@@ -112,7 +122,8 @@ private slots:
         QCOMPARE(m_seen[3].entry, QStringLiteral("ppp3"));
     }
 
-    void aPidFileOfAnotherProgramIsNotTrusted() {
+    void aPidFileOfAnotherProgramIsNotTrusted()
+    {
         m_tree->interface(QStringLiteral("ppp0"), 5, "0x10d1");
         m_tree->pidFile(QStringLiteral("/run/"), QStringLiteral("ppp0"), 77);
         m_tree->process(77, {"/usr/bin/vim", "call", "wrong"});
@@ -121,7 +132,8 @@ private slots:
         QCOMPARE(m_seen.value(0).entry, QStringLiteral("right"));
     }
 
-    void interfaceGoneBeforeTheStatusQuery() {
+    void interfaceGoneBeforeTheStatusQuery()
+    {
         ras::PppRasApi api(m_root);
         m_tree->interface(QStringLiteral("ppp0"), 5, "0x10d1");
         std::vector<ras::RASCONNA> buffer(ras::MaxRecords);

@@ -9,7 +9,8 @@
 
 namespace {
 
-QProcessEnvironment programEnvironment(const QString& sim) {
+QProcessEnvironment programEnvironment(const QString& sim)
+{
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("DIALTALLY_POLL_MS"), QStringLiteral("20"));
@@ -23,13 +24,15 @@ class TestProgram : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
+    void init()
+    {
         m_dir = std::make_unique<TempWorkdir>();
         m_sim = SimFile{m_dir->file(QStringLiteral("dialup.sim")), {}};
     }
     void cleanup() { m_dir.reset(); }
 
-    void badStartIsAUsageError_data() {
+    void badStartIsAUsageError_data()
+    {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("poll");
         QTest::addColumn<QString>("message");
@@ -38,10 +41,22 @@ private slots:
             << QStringLiteral("unknown dial-up backend \"modem\"");
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--frobnicate")} << QString()
                                         << QStringLiteral("frobnicate");
+        QTest::newRow("month out of range")
+            << QStringList{QStringLiteral("--report-pdf"), QStringLiteral("r.pdf"),
+                           QStringLiteral("--month"), QStringLiteral("13")}
+            << QString() << QStringLiteral("--month must be a month from 1 to 12");
+        QTest::newRow("year not a number")
+            << QStringList{QStringLiteral("--report-pdf"), QStringLiteral("r.pdf"),
+                           QStringLiteral("--year"), QStringLiteral("last")}
+            << QString() << QStringLiteral("--year must be a year");
+        QTest::newRow("filter without report")
+            << QStringList{QStringLiteral("--month"), QStringLiteral("3")} << QString()
+            << QStringLiteral("go with --report-pdf");
         QTest::newRow("bad poll period")
             << QStringList{} << QStringLiteral("soon") << QStringLiteral("DIALTALLY_POLL_MS");
     }
-    void badStartIsAUsageError() {
+    void badStartIsAUsageError()
+    {
         QFETCH(QStringList, arguments);
         QFETCH(QString, poll);
         QFETCH(QString, message);
@@ -59,7 +74,8 @@ private slots:
         QVERIFY(!QFile::exists(m_dir->file(QStringLiteral("config/log.db"))));
     }
 
-    void secondCopyLeavesTheLogAloneAndSignalEndsCleanly() {
+    void secondCopyLeavesTheLogAloneAndSignalEndsCleanly()
+    {
         m_sim.conn(1, 8192, "Home ISP").rewrite();
         QProcess first;
         first.setProcessEnvironment(programEnvironment(m_sim.path));
@@ -94,6 +110,24 @@ private slots:
         QCOMPARE(rowCount(), 1); // the second copy recorded nothing
         m_sim.conn(1, 8192, "Home ISP").rewrite();
         QTRY_COMPARE_WITH_TIMEOUT(rowCount(), 2, 30000);
+
+        // A report from the command line meanwhile: it reads the log and leaves the copy running.
+        QProcess report;
+        report.setProcessEnvironment(programEnvironment(m_sim.path));
+        report.setWorkingDirectory(m_dir->path());
+        report.start(QStringLiteral(DIALTALLY_BIN),
+                     {QStringLiteral("--report-pdf"), QStringLiteral("usage.pdf"),
+                      QStringLiteral("--entry"), QStringLiteral("home isp")});
+        QVERIFY(report.waitForFinished(30000));
+        QCOMPARE(report.exitCode(), 0);
+        QVERIFY(QFileInfo(m_dir->file(QStringLiteral("usage.pdf"))).size() > 0);
+        report.start(
+            QStringLiteral(DIALTALLY_BIN),
+            {QStringLiteral("--report-pdf"), m_dir->file(QStringLiteral("none/usage.pdf"))});
+        QVERIFY(report.waitForFinished(30000));
+        QCOMPARE(report.exitCode(), 1);
+        QVERIFY(report.readAllStandardError().contains("cannot write"));
+        QCOMPARE(first.state(), QProcess::Running);
 
         ::kill(pid_t(first.processId()), SIGTERM);
         QVERIFY(first.waitForFinished(30000));

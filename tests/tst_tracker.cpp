@@ -23,7 +23,8 @@ struct Rig {
     int promotionReloads = 0;
 
     explicit Rig(const QString& simPath)
-        : sim{simPath, {}} {
+        : sim{simPath, {}}
+    {
         log = LogDatabase::open(QStringLiteral("config/log.db"), nullptr);
         probe = std::make_unique<TDialUp>(std::make_unique<ras::SimRasApi>(simPath));
         records = std::make_unique<ConnectionRecords>(log->connection(), state, clock);
@@ -34,34 +35,40 @@ struct Rig {
                          [this] { ++promotionReloads; });
     }
 
-    void online(const QByteArray& entry = "Home ISP", int state = 8192) {
+    void online(const QByteArray& entry = "Home ISP", int state = 8192)
+    {
         sim.clear();
         sim.conn(1, state, entry);
         sim.rewrite();
     }
-    void offline() {
+    void offline()
+    {
         sim.clear();
         sim.rewrite();
     }
-    void polls(int n) {
+    void polls(int n)
+    {
         for (int i = 0; i < n; ++i)
             tracker->poll();
     }
     // Entry, Duration and waktua of every row, oldest first.
-    QList<QVariantList> rows() const {
+    QList<QVariantList> rows() const
+    {
         return selectRows(log->connection(),
                           QStringLiteral("SELECT Entry,Duration,waktua FROM log ORDER BY id"));
     }
 };
 
-QVariantList row(const char* entry, const char* duration, int seconds) {
+QVariantList row(const char* entry, const char* duration, int seconds)
+{
     return {QString::fromUtf8(entry), QString::fromLatin1(duration), seconds};
 }
 
 // Counts the writes that reach the log.
 struct WriteCounter {
     int count = 0;
-    explicit WriteCounter(ConnectionRecords& records) {
+    explicit WriteCounter(ConnectionRecords& records)
+    {
         QObject::connect(&records, &ConnectionRecords::written, [this] { ++count; });
     }
 };
@@ -72,16 +79,19 @@ class TestTracker : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
+    void init()
+    {
         m_dir = std::make_unique<TempWorkdir>();
         m_rig = std::make_unique<Rig>(m_dir->file(QStringLiteral("dialup.sim")));
     }
-    void cleanup() {
+    void cleanup()
+    {
         m_rig.reset();
         m_dir.reset();
     }
 
-    void durationText_data() {
+    void durationText_data()
+    {
         QTest::addColumn<qint64>("seconds");
         QTest::addColumn<QString>("text");
         QTest::newRow("zero") << qint64(0) << QStringLiteral("0:0:0");
@@ -93,13 +103,15 @@ private slots:
         QTest::newRow("3725") << qint64(3725) << QStringLiteral("1:2:5");
         QTest::newRow("100 hours") << qint64(360000) << QStringLiteral("100:0:0");
     }
-    void durationText() {
+    void durationText()
+    {
         QFETCH(qint64, seconds);
         QFETCH(QString, text);
         QCOMPARE(olahwaktu(seconds), text);
     }
 
-    void idlePollsWriteNothing() {
+    void idlePollsWriteNothing()
+    {
         m_rig->polls(3);
         QVERIFY(m_rig->rows().isEmpty());
         QCOMPARE(m_rig->shown.last(), QStringLiteral("No online entry"));
@@ -109,7 +121,8 @@ private slots:
     }
 
     // N connected polls then a hang-up: the row's final duration and seconds, and the writes.
-    void wholeConnection_data() {
+    void wholeConnection_data()
+    {
         QTest::addColumn<int>("polls");
         QTest::addColumn<QString>("duration");
         QTest::addColumn<int>("writes");
@@ -119,7 +132,8 @@ private slots:
         QTest::newRow("61 polls") << 61 << QStringLiteral("0:1:0") << 3;
         QTest::newRow("125 polls") << 125 << QStringLiteral("0:2:4") << 4;
     }
-    void wholeConnection() {
+    void wholeConnection()
+    {
         QFETCH(int, polls);
         QFETCH(QString, duration);
         QFETCH(int, writes);
@@ -143,7 +157,8 @@ private slots:
         QCOMPARE(m_rig->promotionReloads, 1);
     }
 
-    void rowIsRewrittenEveryMinute() {
+    void rowIsRewrittenEveryMinute()
+    {
         m_rig->online();
         m_rig->polls(61); // the 61st poll finds 60 counted seconds
         QCOMPARE(m_rig->rows(), (QList<QVariantList>{row("Home ISP", "0:1:0", 60)}));
@@ -153,7 +168,8 @@ private slots:
         QCOMPARE(m_rig->rows(), (QList<QVariantList>{row("Home ISP", "0:2:0", 120)}));
     }
 
-    void eachConnectionGetsItsOwnRow() {
+    void eachConnectionGetsItsOwnRow()
+    {
         m_rig->online("First");
         m_rig->polls(3);
         m_rig->offline();
@@ -167,7 +183,8 @@ private slots:
         QCOMPARE(m_rig->promotionReloads, 2);
     }
 
-    void dialingIsNotConnected() {
+    void dialingIsNotConnected()
+    {
         m_rig->online("Home ISP", 5); // still authenticating
         m_rig->polls(4);
         QVERIFY(m_rig->rows().isEmpty());
@@ -180,7 +197,8 @@ private slots:
         QCOMPARE(m_rig->state.OnlineStatus, QStringLiteral("Access denied"));
     }
 
-    void lastListedConnectionDecides() {
+    void lastListedConnectionDecides()
+    {
         m_rig->sim.conn(1, 8192, "Up").conn(2, 2, "Dialing").rewrite();
         m_rig->polls(2);
         QVERIFY(m_rig->rows().isEmpty());
@@ -191,7 +209,8 @@ private slots:
         QCOMPARE(m_rig->shown.last(), QStringLiteral("Up"));
     }
 
-    void renamedEntryKeepsTheRow() {
+    void renamedEntryKeepsTheRow()
+    {
         m_rig->online("First");
         m_rig->polls(2);
         m_rig->online("Redialled");
@@ -201,7 +220,8 @@ private slots:
         QCOMPARE(m_rig->rows(), (QList<QVariantList>{row("First", "0:0:3", 4)}));
     }
 
-    void connectionUpBeforeTheProgramCountsFromTheFirstPoll() {
+    void connectionUpBeforeTheProgramCountsFromTheFirstPoll()
+    {
         m_rig->online();
         QCOMPARE(m_rig->state.Recording, 0);
         m_rig->polls(5);
@@ -209,7 +229,8 @@ private slots:
         QCOMPARE(m_rig->state.OnlineSeconds, 5);
     }
 
-    void finishRewritesOnceAndStops() {
+    void finishRewritesOnceAndStops()
+    {
         m_rig->online();
         m_rig->polls(10);
         WriteCounter counter(*m_rig->records);
@@ -220,7 +241,8 @@ private slots:
         QCOMPARE(counter.count, 1);
     }
 
-    void checkpointKeepsRecording() {
+    void checkpointKeepsRecording()
+    {
         m_rig->online();
         m_rig->polls(10);
         m_rig->tracker->checkpoint();
@@ -232,7 +254,8 @@ private slots:
         QCOMPARE(m_rig->rows(), (QList<QVariantList>{row("Home ISP", "0:0:14", 15)}));
     }
 
-    void unreachableServiceEndsTheRecording() {
+    void unreachableServiceEndsTheRecording()
+    {
         m_rig->online();
         m_rig->polls(3);
         m_rig->sim.raw("fail\tconnections\t5").rewrite();
@@ -241,7 +264,8 @@ private slots:
         QCOMPARE(m_rig->rows(), (QList<QVariantList>{row("Home ISP", "0:0:2", 3)}));
     }
 
-    void entryNamesCollectThroughTheProbe() {
+    void entryNamesCollectThroughTheProbe()
+    {
         m_rig->sim.entry("A").entry("B").rewrite();
         m_rig->probe->GetEntries();
         m_rig->probe->GetEntries();

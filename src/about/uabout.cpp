@@ -1,7 +1,8 @@
 #include "uabout.h"
 
 TFabout::TFabout(QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setObjectName(QStringLiteral("Fabout"));
     setWindowTitle(QStringLiteral("Fabout"));
     resize(363, 237);

@@ -5,7 +5,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
-QIcon programIcon() {
+QIcon programIcon()
+{
     QIcon icon;
     for (const int size : {16, 22, 32, 48, 64}) {
         QPixmap pixmap(size, size);
@@ -31,7 +32,8 @@ QIcon programIcon() {
     return icon;
 }
 
-QPixmap bannerPixmap() {
+QPixmap bannerPixmap()
+{
     QPixmap pixmap(183, 40);
     QPainter p(&pixmap);
     QLinearGradient gradient(0, 0, 183, 0);
@@ -49,7 +51,8 @@ QPixmap bannerPixmap() {
     return pixmap;
 }
 
-QIcon toolGlyph(Glyph glyph) {
+QIcon toolGlyph(Glyph glyph)
+{
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);

@@ -9,9 +9,11 @@ ConnectionRecords::ConnectionRecords(QSqlDatabase db, SharedState& state, const 
     , m_db(std::move(db))
     , m_state(state)
     , m_clock(clock)
-    , m_locale(std::move(locale)) {}
+    , m_locale(std::move(locale))
+{}
 
-QString ConnectionRecords::timeOfDayFormat(const QLocale& locale) {
+QString ConnectionRecords::timeOfDayFormat(const QLocale& locale)
+{
     // Drop the time-zone field ('t', 'tt', 'ttt', 'tttt') outside quoted text, then tidy spaces.
     const QString format = locale.timeFormat(QLocale::LongFormat);
     QString result;
@@ -26,13 +28,15 @@ QString ConnectionRecords::timeOfDayFormat(const QLocale& locale) {
     return result.simplified();
 }
 
-void ConnectionRecords::writelog(int mode) {
+void ConnectionRecords::writelog(int mode)
+{
     const bool ok = mode == Insert ? insertRow() : rewriteRow();
     if (ok)
         emit written();
 }
 
-bool ConnectionRecords::insertRow() {
+bool ConnectionRecords::insertRow()
+{
     m_rowId = -1;
     const QDateTime now = m_clock.now();
     if (m_state.LogUser.isEmpty())
@@ -61,7 +65,8 @@ bool ConnectionRecords::insertRow() {
     return true;
 }
 
-bool ConnectionRecords::rewriteRow() {
+bool ConnectionRecords::rewriteRow()
+{
     if (m_rowId < 0)
         return false; // the insert failed: there is no row of this connection to rewrite
     QSqlQuery q(m_db);

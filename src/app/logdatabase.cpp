@@ -9,7 +9,8 @@
 
 namespace {
 
-QString nextConnectionName() {
+QString nextConnectionName()
+{
     static QAtomicInt counter;
     const int n = counter.fetchAndAddRelaxed(1) + 1;
     return QStringLiteral("ADOConnection%1").arg(n);
@@ -48,7 +49,8 @@ const TableColumns requiredColumns[] = {
 };
 
 // Empty when every table that exists has the columns the program uses.
-QString checkExistingTables(const QSqlDatabase& db) {
+QString checkExistingTables(const QSqlDatabase& db)
+{
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master")))
         return q.lastError().databaseText();
@@ -70,14 +72,17 @@ QString checkExistingTables(const QSqlDatabase& db) {
 
 LogDatabase::LogDatabase(QString name, QString path)
     : m_name(std::move(name))
-    , m_path(std::move(path)) {}
+    , m_path(std::move(path))
+{}
 
-LogDatabase::~LogDatabase() {
+LogDatabase::~LogDatabase()
+{
     QSqlDatabase::database(m_name, false).close();
     QSqlDatabase::removeDatabase(m_name);
 }
 
-std::unique_ptr<LogDatabase> LogDatabase::open(const QString& path, QString* error) {
+std::unique_ptr<LogDatabase> LogDatabase::open(const QString& path, QString* error, Mode mode)
+{
     auto fail = [&](const QString& why) {
         if (error)
             *error = QStringLiteral("The usage log \"%1\" cannot be used: %2").arg(path, why);
@@ -88,6 +93,8 @@ std::unique_ptr<LogDatabase> LogDatabase::open(const QString& path, QString* err
     const bool existed = info.exists();
     if (existed && !info.isFile())
         return fail(QStringLiteral("it is not a file."));
+    if (!existed && mode == ReadOnly)
+        return fail(QStringLiteral("nothing has been logged yet."));
     if (!existed && !QDir().mkpath(info.absolutePath()))
         return fail(QStringLiteral("its folder cannot be created."));
 
@@ -105,6 +112,12 @@ std::unique_ptr<LogDatabase> LogDatabase::open(const QString& path, QString* err
         db.close();
         if (!problem.isEmpty())
             return fail(problem + QLatin1Char('.'));
+        if (mode == ReadOnly) {
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            if (!db.open())
+                return fail(db.lastError().databaseText() + QLatin1Char('.'));
+            return log;
+        }
         if (!info.isWritable())
             return fail(QStringLiteral("the file is read-only."));
         db.setConnectOptions(QString());

@@ -12,8 +12,14 @@ class LogDatabase {
 public:
     static constexpr const char* defaultPath = "config/log.db";
 
+    enum Mode {
+        Write,   // create the file and its tables when missing
+        ReadOnly // the file must exist; nothing is written to it
+    };
+
     // Null, with a message for the user in error, when the file cannot serve as the log.
-    static std::unique_ptr<LogDatabase> open(const QString& path, QString* error);
+    static std::unique_ptr<LogDatabase> open(const QString& path, QString* error,
+                                             Mode mode = Write);
 
     ~LogDatabase();
     LogDatabase(const LogDatabase&) = delete;

@@ -1,9 +1,6 @@
 #pragma once
 // The log grid: which fields it shows, under which titles and widths.
 
-#include <QSqlDatabase>
-#include <QStringList>
-
 class QSqlQueryModel;
 class QTableView;
 
@@ -22,7 +19,5 @@ inline constexpr LogGridColumn logGridColumns[] = {
 
 // Sets up a read-only, row-selecting grid with centred titles.
 void setupLogGrid(QTableView* view);
-// Fills the model with the whole log, newest first; rows are fetched as the grid scrolls.
-bool queryLogRows(QSqlQueryModel* model, const QSqlDatabase& db);
 // Titles and widths; the view forgets them whenever its model is reset.
 void applyLogGridColumns(QSqlQueryModel* model, QTableView* view);

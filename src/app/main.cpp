@@ -1,6 +1,7 @@
 #include "dialogs.h"
 #include "logdatabase.h"
 #include "rasbackend.h"
+#include "reportcli.h"
 #include "singleinstance.h"
 #include "startup.h"
 #include "termination.h"
@@ -20,14 +21,16 @@
 
 namespace {
 
-int failUsage(const QString& message) {
+int failUsage(const QString& message)
+{
     std::fprintf(stderr, "dialtally: %s\n", qUtf8Printable(message));
     return 2;
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -40,6 +43,17 @@ int main(int argc, char* argv[]) {
     if (!startup.error.isEmpty())
         return failUsage(startup.error);
     QString error;
+    if (startup.options.report) {
+        // No window and no display needed; the log is only read.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        const int status = writeRequestedReport(
+            *startup.options.report, QString::fromLatin1(LogDatabase::defaultPath), &error);
+        if (status != 0)
+            std::fprintf(stderr, "dialtally: %s\n", qUtf8Printable(error));
+        return status;
+    }
     std::unique_ptr<ras::RasApi> backend = ras::createBackend(startup.options.rasSpec, &error);
     if (!backend)
         return failUsage(error);

@@ -4,9 +4,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+// --report-pdf: write the usage report to a file instead of starting.
+struct ReportRequest {
+    QString pdfPath;
+    std::optional<int> month; // 1..12; none: every month
+    std::optional<int> year;  // 2000..2099; none: every year
+    std::optional<QString> entry;
+};
+
 struct StartupOptions {
     QString rasSpec; // the dial-up backend to use
     int pollIntervalMs = 1000;
+    std::optional<ReportRequest> report;
 };
 
 struct StartupResult {

@@ -8,7 +8,8 @@ ConnectionTracker::ConnectionTracker(SharedState& state, TDialUp& dialUp,
     : QObject(parent)
     , m_state(state)
     , m_dialUp(dialUp)
-    , m_records(records) {
+    , m_records(records)
+{
     m_dialUp.Language = TDialUp::English;
     m_dialUp.OnEntryGet = [this](TDialUp* sender, const TDialUp::EntryNameArray& name) {
         isilventry(sender, name);
@@ -21,7 +22,8 @@ ConnectionTracker::ConnectionTracker(SharedState& state, TDialUp& dialUp,
         };
 }
 
-void ConnectionTracker::isilventry(TDialUp*, const TDialUp::EntryNameArray& EntryName) {
+void ConnectionTracker::isilventry(TDialUp*, const TDialUp::EntryNameArray& EntryName)
+{
     m_state.EntryNames.append(ras::fieldText(EntryName));
 }
 
@@ -29,12 +31,14 @@ void ConnectionTracker::DialUpActiveConnection(TDialUp*, std::int32_t, ras::RASC
                                                const QString& StatusString,
                                                const TDialUp::EntryNameArray& EntryName,
                                                const TDialUp::DeviceTypeArray&,
-                                               const TDialUp::DeviceNameArray&) {
+                                               const TDialUp::DeviceNameArray&)
+{
     m_state.OnlineStatus = StatusString;
     m_state.OnlineEntry = ras::fieldText(EntryName);
 }
 
-void ConnectionTracker::poll() {
+void ConnectionTracker::poll()
+{
     SharedState& s = m_state;
     s.OnlineStatus.clear();
     s.OnlineEntry = QStringLiteral("--");
@@ -69,13 +73,15 @@ void ConnectionTracker::poll() {
     }
 }
 
-void ConnectionTracker::finish() {
+void ConnectionTracker::finish()
+{
     if (m_state.Recording == 1)
         m_records.writelog(ConnectionRecords::Rewrite);
     m_state.Recording = 0;
 }
 
-void ConnectionTracker::checkpoint() {
+void ConnectionTracker::checkpoint()
+{
     if (m_state.Recording == 1)
         m_records.writelog(ConnectionRecords::Rewrite);
 }

@@ -2,18 +2,22 @@
 
 #include "artwork.h"
 #include "dialogs.h"
+#include "entrycombobox.h"
 #include "loggrid.h"
 #include "promotion.h"
+#include "reportcommand.h"
+#include "reportoutput.h"
 #include "uabout.h"
 #include "uconfig.h"
 #include "uprintlog.h"
 #include "utip.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QSqlQueryModel>
+#include <QPrintPreviewDialog>
 #include <QSystemTrayIcon>
 #include <QTableView>
 #include <QTimer>
@@ -22,7 +26,9 @@ TFmain::TFmain(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent)
     , m_services(std::move(services))
     , m_records(m_services.database->connection(), m_state, *m_services.clock, m_services.locale)
-    , m_tracker(m_state, *m_services.dialUp, m_records) {
+    , m_tracker(m_state, *m_services.dialUp, m_records)
+    , m_logView(m_services.database->connection(), m_services.locale)
+{
     setObjectName(QStringLiteral("Fmain"));
     buildWindow();
     buildMenus();
@@ -44,7 +50,14 @@ TFmain::TFmain(MainWindowServices services, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &TFmain::Timer1Timer);
 
     connect(&m_tracker, &ConnectionTracker::onlineEntryShown, Label8, &QLabel::setText);
-    connect(&m_records, &ConnectionRecords::written, this, &TFmain::requeryLog);
+    connect(&m_records, &ConnectionRecords::written, this, &TFmain::showlog);
+    connect(&m_logView, &LogView::shown, this, [this](const LogTotalsText& totals) {
+        applyLogGridColumns(m_logView.model(), DBGrid1);
+        Label28->setText(totals.count);
+        Label32->setText(totals.time);
+        Label33->setText(totals.cost);
+    });
+    connect(ComboBox1, &EntryComboBox::entered, this, &TFmain::ComboBox1Enter);
 
     // Creation: the promotion text, the shared lists, the counters.
     Label9->setText(promotionText());
@@ -58,14 +71,16 @@ TFmain::TFmain(MainWindowServices services, QWidget* parent)
 
 TFmain::~TFmain() = default;
 
-void TFmain::setForms(TFabout* about, TFtip* tip, TFconfig* config, TFprintlog* printlog) {
+void TFmain::setForms(TFabout* about, TFtip* tip, TFconfig* config, TFprintlog* printlog)
+{
     Fabout = about;
     Ftip = tip;
     Fconfig = config;
     Fprintlog = printlog;
 }
 
-void TFmain::start() {
+void TFmain::start()
+{
     Timer3->start();
     Timer2->start();
     // Without a notification area the program would be unreachable while hidden.
@@ -73,18 +88,27 @@ void TFmain::start() {
         showMinimized();
 }
 
-QString TFmain::closeQuestion() {
+QString TFmain::closeQuestion()
+{
     return QStringLiteral("Close application ?\nDialtally will stop recording your online time");
 }
 
-void TFmain::Timer3Timer() {
+void TFmain::Timer3Timer()
+{
     m_tracker.poll();
 }
 
-void TFmain::Timer2Timer() {
+void TFmain::Timer2Timer()
+{
     if (!Timer2)
         return;
-    requeryLog();
+    ComboBox1Enter();
+    ComboBox1->setCurrentIndex(0);
+    const QDate today = m_services.clock->now().date();
+    ComboBox2->setCurrentIndex(today.month());
+    ComboBox3->setCurrentIndex(today.year() % 100);
+    sortlog();
+    showlog();
     trayRestore();
     // The deferred start-up runs once.
     Timer2->stop();
@@ -94,32 +118,92 @@ void TFmain::Timer2Timer() {
 
 void TFmain::Timer1Timer() {}
 
-void TFmain::requeryLog() {
-    if (queryLogRows(ADOQuery1, database()))
-        applyLogGridColumns(ADOQuery1, DBGrid1);
+void TFmain::sortlog()
+{
+    m_logView.sortlog({ComboBox1->currentText(), ComboBox2->currentIndex(),
+                       ComboBox2->currentText(), ComboBox3->currentIndex(),
+                       ComboBox3->currentText()});
 }
 
-void TFmain::trayRestore() {
+void TFmain::showlog()
+{
+    m_logView.showlog();
+}
+
+void TFmain::SpeedButton5Click()
+{
+    sortlog();
+    showlog();
+}
+
+void TFmain::ComboBox1Enter()
+{
+    ComboBox1->clear();
+    ComboBox1->addItem(QStringLiteral("All"));
+    ComboBox1->addItems(loggedEntries(database()));
+}
+
+void TFmain::SpeedButton2Click()
+{
+    if (m_state.OnlineStatus == ConnectionTracker::connectedText()) {
+        m_services.prompter->message(
+            this, QStringLiteral("Can not clear log while connection is online\nHang up first"));
+        return;
+    }
+    if (!m_services.prompter->confirm(
+            this, QStringLiteral("Do you really want to erase all log that shows in the grid ?")))
+        return;
+    QString error;
+    if (!m_logView.clearListed(&error))
+        m_services.prompter->error(this, error);
+}
+
+void TFmain::SpeedButton1Click()
+{
+    sortlog();
+    if (!Fprintlog) {
+        m_services.prompter->message(this, printerMessage());
+        return;
+    }
+    if (m_preview) {
+        // One preview at a time: bring it back to the front.
+        m_preview->showNormal();
+        m_preview->raise();
+        m_preview->activateWindow();
+        return;
+    }
+    prepareReport(*Fprintlog,
+                  {ComboBox2->currentText(), ComboBox3->currentText(), ComboBox1->currentText()},
+                  m_logView.totals(), database(), m_logView.listed());
+    m_preview = openReportPreview(*Fprintlog, this,
+                                  [this] { m_services.prompter->message(this, printerMessage()); });
+}
+
+void TFmain::trayRestore()
+{
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();
 }
 
-void TFmain::terminate() {
+void TFmain::terminate()
+{
     m_ending = true;
     m_tracker.finish();
     QCoreApplication::exit(0);
 }
 
-void TFmain::sessionEnding() {
+void TFmain::sessionEnding()
+{
     // The session manager may still cancel the logout, so recording goes on; should the
     // program be ended after this, the row is already up to date and no box stands in the way.
     m_ending = true;
     m_tracker.checkpoint();
 }
 
-void TFmain::closeEvent(QCloseEvent* event) {
+void TFmain::closeEvent(QCloseEvent* event)
+{
     if (!m_ending && !m_services.prompter->confirm(this, closeQuestion())) {
         event->ignore();
         return;
@@ -130,13 +214,15 @@ void TFmain::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void TFmain::changeEvent(QEvent* event) {
+void TFmain::changeEvent(QEvent* event)
+{
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && tray && isMinimized())
         QTimer::singleShot(0, this, &QWidget::hide);
 }
 
-void TFmain::buildTray() {
+void TFmain::buildTray()
+{
     tray = new QSystemTrayIcon(programIcon(), this);
     tray->setObjectName(QStringLiteral("tray"));
     tray->setToolTip(QStringLiteral("Dialtally"));

@@ -6,6 +6,7 @@
 #include "connectionrecords.h"
 #include "dialup.h"
 #include "logdatabase.h"
+#include "logview.h"
 #include "sharedstate.h"
 #include "tracker.h"
 
@@ -18,8 +19,9 @@
 class Prompter;
 class QComboBox;
 class QLabel;
+class EntryComboBox;
 class QMenu;
-class QSqlQueryModel;
+class QPrintPreviewDialog;
 class QSystemTrayIcon;
 class QTableView;
 class QTimer;
@@ -65,8 +67,21 @@ public:
     // The desktop session is ending: the row is brought up to date; no question is asked.
     void sessionEnding();
 
-    // Requeries the grid, newest connection first.
-    void requeryLog();
+    // "Sort log": the filter lists' choices become the listed rows.
+    void SpeedButton5Click();
+    // "Clear log": erases the listed rows, never while a connection is online.
+    void SpeedButton2Click();
+    // "Report": a preview of the listed rows and their totals.
+    void SpeedButton1Click();
+    // Entering the entry filter refills it with the entries found in the log.
+    void ComboBox1Enter();
+
+    // Builds the filter from the lists; the next showlog uses it.
+    void sortlog();
+    // Requeries the grid and the totals.
+    void showlog();
+
+    LogView& logView() { return m_logView; }
 
     static QString closeQuestion();
 
@@ -85,6 +100,7 @@ private:
     SharedState m_state;
     ConnectionRecords m_records;
     ConnectionTracker m_tracker;
+    LogView m_logView;
     bool m_ending = false;
 
     QPointer<TFabout> Fabout;
@@ -101,11 +117,11 @@ private:
     QLabel* Label28 = nullptr;
     QLabel* Label32 = nullptr;
     QLabel* Label33 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
+    EntryComboBox* ComboBox1 = nullptr;
     QComboBox* ComboBox2 = nullptr;
     QComboBox* ComboBox3 = nullptr;
     QTableView* DBGrid1 = nullptr;
-    QSqlQueryModel* ADOQuery1 = nullptr;
+    QPointer<QPrintPreviewDialog> m_preview;
     QMenu* PopupMenu1 = nullptr;
     QSystemTrayIcon* tray = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "umain.h"
 
 #include "artwork.h"
+#include "entrycombobox.h"
 #include "links.h"
 #include "loggrid.h"
 
@@ -22,7 +23,8 @@ namespace {
 const QColor windowColour(198, 215, 255);
 const QColor gridColour(244, 247, 247);
 
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int x, int y) {
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int x, int y)
+{
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->move(x, y);
@@ -30,9 +32,11 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int 
     return label;
 }
 
-QComboBox* addList(QWidget* parent, const QString& name, const QStringList& items, int x, int y,
-                   int width) {
-    auto* box = new QComboBox(parent);
+template <typename Box = QComboBox>
+Box* addList(QWidget* parent, const QString& name, const QStringList& items, int x, int y,
+             int width)
+{
+    auto* box = new Box(parent);
     box->setObjectName(name);
     box->addItems(items);
     box->setGeometry(x, y, width, 21);
@@ -42,7 +46,8 @@ QComboBox* addList(QWidget* parent, const QString& name, const QStringList& item
 } // namespace
 
 QToolButton* TFmain::addToolButton(QWidget* parent, const QString& name, const QString& labelName,
-                                   const QString& caption, int x, const QIcon& icon) {
+                                   const QString& caption, int x, const QIcon& icon)
+{
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setAutoRaise(true);
@@ -57,7 +62,8 @@ QToolButton* TFmain::addToolButton(QWidget* parent, const QString& name, const Q
     return button;
 }
 
-void TFmain::buildWindow() {
+void TFmain::buildWindow()
+{
     setWindowTitle(QStringLiteral("Dialtally"));
     setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -84,16 +90,20 @@ void TFmain::buildWindow() {
     Panel1->setToolTip(QStringLiteral("Click to see more info from Vendrel"));
     addToolButton(Panel1, QStringLiteral("SpeedButton4"), QStringLiteral("Label1"),
                   QStringLiteral("Config"), 12, toolGlyph(Glyph::Config));
-    addToolButton(Panel1, QStringLiteral("SpeedButton2"), QStringLiteral("Label2"),
-                  QStringLiteral("Clear log"), 62, toolGlyph(Glyph::ClearLog));
-    addToolButton(Panel1, QStringLiteral("SpeedButton1"), QStringLiteral("Label3"),
-                  QStringLiteral("Report"), 112, toolGlyph(Glyph::Report));
-    addToolButton(Panel1, QStringLiteral("SpeedButton3"), QStringLiteral("Label4"),
-                  QStringLiteral("Exit"), 162, toolGlyph(Glyph::Exit));
+    QToolButton* SpeedButton2 =
+        addToolButton(Panel1, QStringLiteral("SpeedButton2"), QStringLiteral("Label2"),
+                      QStringLiteral("Clear log"), 62, toolGlyph(Glyph::ClearLog));
+    QToolButton* SpeedButton1 =
+        addToolButton(Panel1, QStringLiteral("SpeedButton1"), QStringLiteral("Label3"),
+                      QStringLiteral("Report"), 112, toolGlyph(Glyph::Report));
+    QToolButton* SpeedButton3 =
+        addToolButton(Panel1, QStringLiteral("SpeedButton3"), QStringLiteral("Label4"),
+                      QStringLiteral("Exit"), 162, toolGlyph(Glyph::Exit));
     addToolButton(Panel1, QStringLiteral("SpeedButton6"), QStringLiteral("Label11"),
                   QStringLiteral("Home"), 212, toolGlyph(Glyph::Home));
-    connect(Panel1->findChild<QToolButton*>(QStringLiteral("SpeedButton3")), &QToolButton::clicked,
-            this, &QWidget::close);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TFmain::SpeedButton2Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TFmain::SpeedButton1Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &QWidget::close);
 
     auto* Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -135,9 +145,7 @@ void TFmain::buildWindow() {
     grid.setColor(QPalette::Base, gridColour);
     DBGrid1->setPalette(grid);
     setupLogGrid(DBGrid1);
-    ADOQuery1 = new QSqlQueryModel(this);
-    ADOQuery1->setObjectName(QStringLiteral("ADOQuery1"));
-    DBGrid1->setModel(ADOQuery1);
+    DBGrid1->setModel(m_logView.model());
 
     QLabel* Label10 = addLabel(client, QStringLiteral("Label10"),
                                QStringLiteral("* duration is counted in minute basis"), 5, 396);
@@ -146,13 +154,13 @@ void TFmain::buildWindow() {
     // Summary.
     addLabel(client, QStringLiteral("Label24"), QStringLiteral("Summary"), 8, 418);
     addLabel(client, QStringLiteral("Label7"), QStringLiteral("Online entry  : "), 8, 440);
-    Label8 = addLabel(client, QStringLiteral("Label8"), QStringLiteral("--"), 110, 440);
+    Label8 = addLabel(client, QStringLiteral("Label8"), QStringLiteral("--"), 120, 440);
     addLabel(client, QStringLiteral("Label26"), QStringLiteral("Connection count :"), 8, 460);
-    Label28 = addLabel(client, QStringLiteral("Label28"), QStringLiteral("0"), 110, 460);
+    Label28 = addLabel(client, QStringLiteral("Label28"), QStringLiteral("0"), 120, 460);
     addLabel(client, QStringLiteral("Label30"), QStringLiteral("Total time   :"), 8, 480);
-    Label32 = addLabel(client, QStringLiteral("Label32"), QStringLiteral("0"), 110, 480);
+    Label32 = addLabel(client, QStringLiteral("Label32"), QStringLiteral("0"), 120, 480);
     addLabel(client, QStringLiteral("Label31"), QStringLiteral("Total cost   :"), 8, 500);
-    Label33 = addLabel(client, QStringLiteral("Label33"), QStringLiteral("0"), 110, 500);
+    Label33 = addLabel(client, QStringLiteral("Label33"), QStringLiteral("0"), 120, 500);
     for (QLabel* value : {Label8, Label28, Label32, Label33})
         value->setFixedWidth(140);
 
@@ -163,14 +171,15 @@ void TFmain::buildWindow() {
     addLabel(GroupBox1, QStringLiteral("Label12"), QStringLiteral("dial up entry"), 8, 22);
     addLabel(GroupBox1, QStringLiteral("Label13"), QStringLiteral("month"), 128, 22);
     addLabel(GroupBox1, QStringLiteral("Label14"), QStringLiteral("year"), 196, 22);
-    ComboBox1 = addList(GroupBox1, QStringLiteral("ComboBox1"), {}, 8, 40, 114);
+    ComboBox1 = addList<EntryComboBox>(GroupBox1, QStringLiteral("ComboBox1"), {}, 8, 40, 114);
     QStringList months{QStringLiteral("All")};
     const QLocale english(QLocale::English);
     for (int m = 1; m <= 12; ++m)
         months << english.standaloneMonthName(m, QLocale::LongFormat);
     ComboBox2 = addList(GroupBox1, QStringLiteral("ComboBox2"), months, 128, 40, 64);
     QStringList years{QStringLiteral("All")};
-    for (int y = 2001; y <= 2015; ++y)
+    const int thisYear = m_services.clock->now().date().year();
+    for (int y = 2001; y <= thisYear; ++y)
         years << QString::number(y);
     ComboBox3 = addList(GroupBox1, QStringLiteral("ComboBox3"), years, 196, 40, 52);
 
@@ -178,9 +187,11 @@ void TFmain::buildWindow() {
     SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
     SpeedButton5->setText(QStringLiteral("Sort log"));
     SpeedButton5->setGeometry(434, 514, 80, 24);
+    connect(SpeedButton5, &QToolButton::clicked, this, &TFmain::SpeedButton5Click);
 }
 
-void TFmain::buildMenus() {
+void TFmain::buildMenus()
+{
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("file"));
     file->addAction(QStringLiteral("exit"), this, &QWidget::close)

@@ -6,11 +6,13 @@
 using namespace ras;
 
 TDialUp::TDialUp(std::unique_ptr<RasApi> api)
-    : m_api(std::move(api)) {}
+    : m_api(std::move(api))
+{}
 
 TDialUp::~TDialUp() = default;
 
-std::int32_t TDialUp::GetEntries() {
+std::int32_t TDialUp::GetEntries()
+{
     m_entries.clear();
     std::vector<RASENTRYNAMEA> buffer(MaxRecords);
     buffer[0].dwSize = sizeof(RASENTRYNAMEA);
@@ -29,7 +31,8 @@ std::int32_t TDialUp::GetEntries() {
     return 0;
 }
 
-std::int32_t TDialUp::GetActiveConnections() {
+std::int32_t TDialUp::GetActiveConnections()
+{
     std::vector<RASCONNA> buffer(MaxRecords);
     buffer[0].dwSize = sizeof(RASCONNA);
     RASCONNSTATUSA status;
@@ -53,7 +56,8 @@ std::int32_t TDialUp::GetActiveConnections() {
     return 0;
 }
 
-QString TDialUp::StatusText(std::int32_t State, std::int32_t Error) {
+QString TDialUp::StatusText(std::int32_t State, std::int32_t Error)
+{
     if (Error != 0) {
         char buffer[100] = {};
         m_api->RasGetErrorStringA(std::uint32_t(Error), buffer, sizeof buffer);
@@ -106,7 +110,8 @@ constexpr StateText stateTexts[] = {
 
 } // namespace
 
-QString rasStateText(TDialUp::TLanguage language, std::int32_t state) {
+QString rasStateText(TDialUp::TLanguage language, std::int32_t state)
+{
     for (const StateText& t : stateTexts)
         if (t.state == state)
             return QString::fromUtf8(language == TDialUp::Czech ? t.czech : t.english);

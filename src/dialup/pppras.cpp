@@ -12,7 +12,8 @@ namespace {
 constexpr unsigned IFF_UP = 0x1;
 constexpr unsigned IFF_RUNNING = 0x40;
 
-QByteArray readSmallFile(const QString& path) {
+QByteArray readSmallFile(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -24,21 +25,24 @@ struct PppProcess {
     QByteArray deviceName;
 };
 
-QList<QByteArray> arguments(const QByteArray& cmdline) {
+QList<QByteArray> arguments(const QByteArray& cmdline)
+{
     QList<QByteArray> args = cmdline.split('\0');
     while (!args.isEmpty() && args.constLast().isEmpty())
         args.removeLast();
     return args;
 }
 
-QByteArray optionValue(const QList<QByteArray>& args, const QByteArray& option) {
+QByteArray optionValue(const QList<QByteArray>& args, const QByteArray& option)
+{
     for (qsizetype i = 1; i + 1 < args.size(); ++i)
         if (args[i] == option)
             return args[i + 1];
     return {};
 }
 
-bool isPppd(const QList<QByteArray>& args) {
+bool isPppd(const QList<QByteArray>& args)
+{
     if (args.isEmpty())
         return false;
     const QByteArray& program = args.first();
@@ -48,13 +52,15 @@ bool isPppd(const QList<QByteArray>& args) {
 } // namespace
 
 PppRasApi::PppRasApi(QString root)
-    : m_root(std::move(root)) {
+    : m_root(std::move(root))
+{
     while (m_root.endsWith(QLatin1Char('/')))
         m_root.chop(1);
 }
 
 std::uint32_t PppRasApi::RasEnumEntriesA(const char*, const char*, RASENTRYNAMEA* entries,
-                                         std::uint32_t* lpcb, std::uint32_t* lpcEntries) {
+                                         std::uint32_t* lpcb, std::uint32_t* lpcEntries)
+{
     if (!lpcb || !lpcEntries || (entries == nullptr && *lpcb != 0))
         return ERROR_INVALID_PARAMETER;
     if (entries && entries->dwSize != sizeof(RASENTRYNAMEA))
@@ -86,7 +92,8 @@ namespace {
 
 // The pppd that owns the interface: the pid file pppd writes for it, else a pppd whose
 // "unit N" or "ifname NAME" option names it.
-PppProcess owningProcess(const QString& root, const QString& interface) {
+PppProcess owningProcess(const QString& root, const QString& interface)
+{
     const QList<QString> pidFiles = {
         root + QStringLiteral("/run/") + interface + QStringLiteral(".pid"),
         root + QStringLiteral("/var/run/") + interface + QStringLiteral(".pid")};
@@ -137,7 +144,8 @@ PppProcess owningProcess(const QString& root, const QString& interface) {
 } // namespace
 
 std::uint32_t PppRasApi::RasEnumConnectionsA(RASCONNA* connections, std::uint32_t* lpcb,
-                                             std::uint32_t* lpcConnections) {
+                                             std::uint32_t* lpcConnections)
+{
     if (!lpcb || !lpcConnections || (connections == nullptr && *lpcb != 0))
         return ERROR_INVALID_PARAMETER;
     if (connections && connections->dwSize != sizeof(RASCONNA))
@@ -179,7 +187,8 @@ std::uint32_t PppRasApi::RasEnumConnectionsA(RASCONNA* connections, std::uint32_
     return ERROR_SUCCESS;
 }
 
-std::uint32_t PppRasApi::RasGetConnectStatusA(std::int32_t hrasconn, RASCONNSTATUSA* status) {
+std::uint32_t PppRasApi::RasGetConnectStatusA(std::int32_t hrasconn, RASCONNSTATUSA* status)
+{
     if (!status)
         return ERROR_INVALID_PARAMETER;
     if (status->dwSize != sizeof(RASCONNSTATUSA))
@@ -201,7 +210,8 @@ std::uint32_t PppRasApi::RasGetConnectStatusA(std::int32_t hrasconn, RASCONNSTAT
     return ERROR_SUCCESS;
 }
 
-std::uint32_t PppRasApi::RasGetErrorStringA(std::uint32_t error, char* buffer, std::uint32_t size) {
+std::uint32_t PppRasApi::RasGetErrorStringA(std::uint32_t error, char* buffer, std::uint32_t size)
+{
     if (!buffer || size == 0)
         return ERROR_INVALID_PARAMETER;
     QByteArray text;

@@ -5,7 +5,8 @@
 
 namespace ras {
 
-QString defaultBackendSpec() {
+QString defaultBackendSpec()
+{
 #ifdef Q_OS_WIN
     return QStringLiteral("win");
 #else
@@ -13,7 +14,8 @@ QString defaultBackendSpec() {
 #endif
 }
 
-QString chooseBackendSpec(const QString& option, const QString& environment) {
+QString chooseBackendSpec(const QString& option, const QString& environment)
+{
     if (!option.isEmpty())
         return option;
     if (!environment.isEmpty())
@@ -21,7 +23,8 @@ QString chooseBackendSpec(const QString& option, const QString& environment) {
     return defaultBackendSpec();
 }
 
-std::unique_ptr<RasApi> createBackend(const QString& spec, QString* error) {
+std::unique_ptr<RasApi> createBackend(const QString& spec, QString* error)
+{
     const QString sim = QStringLiteral("sim:");
     const QString pppRoot = QStringLiteral("ppp:");
     if (spec == QStringLiteral("ppp"))

@@ -4,7 +4,8 @@
 
 namespace ras {
 
-void setFieldText(char* field, std::size_t size, const QByteArray& utf8) {
+void setFieldText(char* field, std::size_t size, const QByteArray& utf8)
+{
     std::memset(field, 0, size);
     if (size == 0)
         return;

@@ -65,7 +65,8 @@ static_assert(offsetof(RASCONNSTATUSA, szDeviceType) == 12);
 static_assert(offsetof(RASCONNSTATUSA, szDeviceName) == 29);
 
 // Text of a fixed character field, up to its first NUL (or the whole field when it has none).
-template <std::size_t N> QString fieldText(const char (&field)[N]) {
+template <std::size_t N> QString fieldText(const char (&field)[N])
+{
     const void* nul = std::memchr(field, 0, N);
     const auto length =
         nul ? static_cast<const char*>(nul) - field : static_cast<std::ptrdiff_t>(N);
@@ -75,7 +76,8 @@ template <std::size_t N> QString fieldText(const char (&field)[N]) {
 // Copies UTF-8 text into a fixed field: at most N - 1 bytes, cut on a character boundary,
 // NUL-filled to the end.
 void setFieldText(char* field, std::size_t size, const QByteArray& utf8);
-template <std::size_t N> void setFieldText(char (&field)[N], const QByteArray& utf8) {
+template <std::size_t N> void setFieldText(char (&field)[N], const QByteArray& utf8)
+{
     setFieldText(field, N, utf8);
 }
 

@@ -22,14 +22,16 @@ struct SimState {
     QList<std::pair<std::uint32_t, QByteArray>> errorTexts;
 };
 
-std::optional<qint64> number(const QByteArray& field) {
+std::optional<qint64> number(const QByteArray& field)
+{
     bool ok = false;
     const qint64 value = field.trimmed().toLongLong(&ok, 0);
     return ok ? std::optional<qint64>(value) : std::nullopt;
 }
 
 // Lines that do not fit their record's form are skipped.
-SimState readSim(const QString& path) {
+SimState readSim(const QString& path)
+{
     SimState sim;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -69,10 +71,12 @@ SimState readSim(const QString& path) {
 } // namespace
 
 SimRasApi::SimRasApi(QString path)
-    : m_path(std::move(path)) {}
+    : m_path(std::move(path))
+{}
 
 std::uint32_t SimRasApi::RasEnumEntriesA(const char*, const char*, RASENTRYNAMEA* entries,
-                                         std::uint32_t* lpcb, std::uint32_t* lpcEntries) {
+                                         std::uint32_t* lpcb, std::uint32_t* lpcEntries)
+{
     if (!lpcb || !lpcEntries || (entries == nullptr && *lpcb != 0))
         return ERROR_INVALID_PARAMETER;
     if (entries && entries->dwSize != sizeof(RASENTRYNAMEA))
@@ -97,7 +101,8 @@ std::uint32_t SimRasApi::RasEnumEntriesA(const char*, const char*, RASENTRYNAMEA
 }
 
 std::uint32_t SimRasApi::RasEnumConnectionsA(RASCONNA* connections, std::uint32_t* lpcb,
-                                             std::uint32_t* lpcConnections) {
+                                             std::uint32_t* lpcConnections)
+{
     if (!lpcb || !lpcConnections || (connections == nullptr && *lpcb != 0))
         return ERROR_INVALID_PARAMETER;
     if (connections && connections->dwSize != sizeof(RASCONNA))
@@ -126,7 +131,8 @@ std::uint32_t SimRasApi::RasEnumConnectionsA(RASCONNA* connections, std::uint32_
     return ERROR_SUCCESS;
 }
 
-std::uint32_t SimRasApi::RasGetConnectStatusA(std::int32_t hrasconn, RASCONNSTATUSA* status) {
+std::uint32_t SimRasApi::RasGetConnectStatusA(std::int32_t hrasconn, RASCONNSTATUSA* status)
+{
     if (!status)
         return ERROR_INVALID_PARAMETER;
     if (status->dwSize != sizeof(RASCONNSTATUSA))
@@ -144,7 +150,8 @@ std::uint32_t SimRasApi::RasGetConnectStatusA(std::int32_t hrasconn, RASCONNSTAT
     return ERROR_INVALID_HANDLE;
 }
 
-std::uint32_t SimRasApi::RasGetErrorStringA(std::uint32_t error, char* buffer, std::uint32_t size) {
+std::uint32_t SimRasApi::RasGetErrorStringA(std::uint32_t error, char* buffer, std::uint32_t size)
+{
     if (!buffer || size == 0)
         return ERROR_INVALID_PARAMETER;
     const SimState sim = readSim(m_path);

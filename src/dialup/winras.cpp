@@ -34,18 +34,21 @@ public:
         , m_getConnectStatus(
               reinterpret_cast<GetConnectStatus>(GetProcAddress(module, "RasGetConnectStatusA")))
         , m_getErrorString(
-              reinterpret_cast<GetErrorString>(GetProcAddress(module, "RasGetErrorStringA"))) {}
+              reinterpret_cast<GetErrorString>(GetProcAddress(module, "RasGetErrorStringA")))
+    {}
     ~WinRasApi() override { FreeLibrary(m_module); }
     WinRasApi(const WinRasApi&) = delete;
     WinRasApi& operator=(const WinRasApi&) = delete;
 
-    bool complete() const {
+    bool complete() const
+    {
         return m_enumEntries && m_enumConnections && m_getConnectStatus && m_getErrorString;
     }
 
     std::uint32_t RasEnumEntriesA(const char* reserved, const char* phonebook,
                                   RASENTRYNAMEA* entries, std::uint32_t* lpcb,
-                                  std::uint32_t* lpcEntries) override {
+                                  std::uint32_t* lpcEntries) override
+    {
         DWORD cb = *lpcb, count = 0;
         const DWORD result = m_enumEntries(reserved, phonebook, entries, &cb, &count);
         *lpcb = cb;
@@ -54,7 +57,8 @@ public:
     }
 
     std::uint32_t RasEnumConnectionsA(RASCONNA* connections, std::uint32_t* lpcb,
-                                      std::uint32_t* lpcConnections) override {
+                                      std::uint32_t* lpcConnections) override
+    {
         const DWORD capacity = *lpcb / sizeof(RASCONNA);
         std::vector<NativeRasConnA> native(capacity ? capacity : 1);
         std::memset(native.data(), 0, native.size() * sizeof(NativeRasConnA));
@@ -76,12 +80,13 @@ public:
         return result;
     }
 
-    std::uint32_t RasGetConnectStatusA(std::int32_t hrasconn, RASCONNSTATUSA* status) override {
+    std::uint32_t RasGetConnectStatusA(std::int32_t hrasconn, RASCONNSTATUSA* status) override
+    {
         return m_getConnectStatus(reinterpret_cast<HANDLE>(INT_PTR(hrasconn)), status);
     }
 
-    std::uint32_t RasGetErrorStringA(std::uint32_t error, char* buffer,
-                                     std::uint32_t size) override {
+    std::uint32_t RasGetErrorStringA(std::uint32_t error, char* buffer, std::uint32_t size) override
+    {
         return m_getErrorString(error, buffer, size);
     }
 
@@ -95,7 +100,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<RasApi> createWindowsBackend(QString* error) {
+std::unique_ptr<RasApi> createWindowsBackend(QString* error)
+{
     HMODULE module = LoadLibraryW(L"rasapi32.dll");
     if (!module) {
         if (error)

@@ -5,14 +5,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-QString applicationTitle() {
+QString applicationTitle()
+{
     const QString path = QCoreApplication::applicationFilePath();
     return path.isEmpty() ? QStringLiteral("dialtally") : QFileInfo(path).completeBaseName();
 }
 
 namespace {
 
-void showPlain(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+void showPlain(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+{
     QMessageBox box(icon, applicationTitle(), text, QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
@@ -20,7 +22,8 @@ void showPlain(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
 
 } // namespace
 
-bool MessageBoxPrompter::confirm(QWidget* parent, const QString& text) {
+bool MessageBoxPrompter::confirm(QWidget* parent, const QString& text)
+{
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
                     parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
@@ -31,10 +34,12 @@ bool MessageBoxPrompter::confirm(QWidget* parent, const QString& text) {
     return box.clickedButton() == yes;
 }
 
-void MessageBoxPrompter::message(QWidget* parent, const QString& text) {
+void MessageBoxPrompter::message(QWidget* parent, const QString& text)
+{
     showPlain(parent, QMessageBox::NoIcon, text);
 }
 
-void MessageBoxPrompter::error(QWidget* parent, const QString& text) {
+void MessageBoxPrompter::error(QWidget* parent, const QString& text)
+{
     showPlain(parent, QMessageBox::Critical, text);
 }

@@ -12,7 +12,8 @@ constexpr int notifyTimeoutMs = 3000;
 SingleInstance::SingleInstance(QString key, QObject* parent)
     : QObject(parent)
     , m_key(std::move(key))
-    , m_lock(QDir(QDir::tempPath()).filePath(m_key + QStringLiteral(".lock"))) {
+    , m_lock(QDir(QDir::tempPath()).filePath(m_key + QStringLiteral(".lock")))
+{
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -22,7 +23,8 @@ SingleInstance::SingleInstance(QString key, QObject* parent)
     });
 }
 
-QString SingleInstance::instanceKey(const QString& dataFolder) {
+QString SingleInstance::instanceKey(const QString& dataFolder)
+{
     const QString canonical = QFileInfo(dataFolder).canonicalFilePath();
     const QByteArray id = (qEnvironmentVariable("USER") + QLatin1Char('\n') +
                            (canonical.isEmpty() ? dataFolder : canonical))
@@ -32,7 +34,8 @@ QString SingleInstance::instanceKey(const QString& dataFolder) {
                QCryptographicHash::hash(id, QCryptographicHash::Sha1).toHex().left(16));
 }
 
-bool SingleInstance::tryAcquire() {
+bool SingleInstance::tryAcquire()
+{
     m_lock.setStaleLockTime(0);
     if (!m_lock.tryLock(0))
         return false;
@@ -45,7 +48,8 @@ bool SingleInstance::tryAcquire() {
     return true;
 }
 
-bool SingleInstance::notifyRunning() const {
+bool SingleInstance::notifyRunning() const
+{
     QLocalSocket socket;
     socket.connectToServer(m_key);
     if (!socket.waitForConnected(notifyTimeoutMs))

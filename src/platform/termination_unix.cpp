@@ -12,7 +12,8 @@ namespace {
 // The handler may only write to a descriptor; everything else happens on the GUI thread.
 int signalFd[2] = {-1, -1};
 
-void onSignal(int) {
+void onSignal(int)
+{
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalFd[0], &byte, 1);
 }
@@ -28,7 +29,8 @@ struct TerminationWatcher::Impl {
 
 TerminationWatcher::TerminationWatcher(QObject* parent)
     : QObject(parent)
-    , d(std::make_unique<Impl>()) {
+    , d(std::make_unique<Impl>())
+{
     if (signalFd[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalFd) != 0) {
         qWarning("dialtally: cannot watch for termination signals");
         return;
@@ -48,7 +50,8 @@ TerminationWatcher::TerminationWatcher(QObject* parent)
         sigaction(watchedSignals[i], &action, &d->previous[i]);
 }
 
-TerminationWatcher::~TerminationWatcher() {
+TerminationWatcher::~TerminationWatcher()
+{
     if (!d->notifier)
         return;
     for (std::size_t i = 0; i < std::size(watchedSignals); ++i)

@@ -6,6 +6,7 @@ struct TerminationWatcher::Impl {};
 
 TerminationWatcher::TerminationWatcher(QObject* parent)
     : QObject(parent)
-    , d(std::make_unique<Impl>()) {}
+    , d(std::make_unique<Impl>())
+{}
 
 TerminationWatcher::~TerminationWatcher() = default;

@@ -4,7 +4,8 @@
 #include <QString>
 
 namespace links {
-inline QString siteBase() {
+inline QString siteBase()
+{
     return QStringLiteral("http://www.dialtally.example");
 }
 } // namespace links

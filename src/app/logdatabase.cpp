@@ -29,7 +29,7 @@ const char* const schema[] = {
     " tahun TEXT COLLATE NOCASE,"
     " waktua INTEGER)",
     "CREATE TABLE IF NOT EXISTS harga (entry TEXT COLLATE NOCASE, harga REAL)",
-    "CREATE INDEX IF NOT EXISTS log_period ON log (tahun, bulan)",
+    "CREATE INDEX IF NOT EXISTS log_period_entry ON log (tahun, bulan, Entry)",
     "CREATE INDEX IF NOT EXISTS log_entry ON log (Entry)",
     "CREATE INDEX IF NOT EXISTS harga_entry ON harga (entry)",
 };

@@ -27,11 +27,13 @@ SqlCondition logCondition(const LogFilter& filter, const QString& alias, qint64 
     const QString a = alias.isEmpty() ? QString() : alias + QLatin1Char('.');
     SqlCondition c;
     QStringList terms;
-    // A pattern of two digits holds no wildcard, so it compares as plain text.
+    // "%" matches every value but NULL; two digits hold no wildcard and compare as text.
     auto add = [&](const QString& column, const QString& pattern) {
-        terms << a + column +
-                     (pattern == LogFilter::any() ? QStringLiteral(" LIKE ?")
-                                                  : QStringLiteral(" = ?"));
+        if (pattern == LogFilter::any()) {
+            terms << a + column + QStringLiteral(" IS NOT NULL");
+            return;
+        }
+        terms << a + column + QStringLiteral(" = ?");
         c.values << pattern;
     };
     add(QStringLiteral("bulan"), filter.month);

@@ -109,5 +109,6 @@ public:
     }
     void message(QWidget*, const QString& text) override { messages << text; }
     void error(QWidget*, const QString& text) override { messages << text; }
+    void notice(QWidget*, const QString& text) override { messages << text; }
 };
 #endif

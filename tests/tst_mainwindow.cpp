@@ -1,16 +1,21 @@
 // The main window: its controls, the poll's display, start-up, closing and ending.
+#include "autostart.h"
 #include "logdatabase.h"
 #include "simras.h"
 #include "testsupport.h"
+#include "uconfig.h"
 #include "umain.h"
 #include "uprintlog.h"
+#include "utip.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
@@ -35,6 +40,7 @@ private slots:
         services.clock = &m_clock;
         services.prompter = &m_prompter;
         services.useTray = false;
+        services.locale = QLocale(QLocale::English, QLocale::UnitedStates);
         m_window = std::make_unique<TFmain>(std::move(services));
     }
     void cleanup()
@@ -291,6 +297,96 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(m_window->findChildren<QPrintPreviewDialog*>().isEmpty());
         QCOMPARE(m_prompter.messages.size(), 1);
+    }
+
+    void startUpFollowsTheSettingsFile_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("windowShown");
+        QTest::addColumn<bool>("tipShown");
+        QTest::newRow("no file") << QByteArray() << true << false;
+        QTest::newRow("minimized")
+            << QByteArray("[general]\nstartminimized=1\ntipoftheday=0\n") << false << false;
+        QTest::newRow("odd value") << QByteArray("[general]\nstartminimized=2\n") << false << false;
+        QTest::newRow("tip") << QByteArray("[general]\nstartminimized=0\ntipoftheday=1\n") << true
+                             << true;
+    }
+    void startUpFollowsTheSettingsFile()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, windowShown);
+        QFETCH(bool, tipShown);
+        if (!ini.isEmpty())
+            writeFile(m_dir->file(QStringLiteral("config/config.ini")), ini);
+        auto autostart = xdgAutostart(m_dir->file(QStringLiteral("xdg")));
+        TFtip tip;
+        TFconfig config(*m_window, m_prompter, *autostart);
+        config.setTipCheckBox(tip.CheckBox1);
+        m_window->setForms(nullptr, &tip, &config, nullptr);
+        m_window->Timer2Timer();
+        QCOMPARE(m_window->isVisible(), windowShown);
+        QCOMPARE(tip.isVisible(), tipShown);
+        QCOMPARE(tip.CheckBox1->isChecked(), tipShown);
+        QCOMPARE(config.CheckBox2->isChecked(), !windowShown && ini.contains("=1"));
+        QVERIFY(m_prompter.messages.isEmpty());
+    }
+
+    void unreadableSettingsSkipTheStartUp()
+    {
+        class Broken final : public Autostart {
+        public:
+            std::optional<QString> read(QString* error) const override
+            {
+                *error = QStringLiteral("Invalid data type for 'dialtally'");
+                return std::nullopt;
+            }
+            bool write(const QString&, QString*) override { return true; }
+            void remove() override {}
+        } broken;
+        TFconfig config(*m_window, m_prompter, broken);
+        m_window->setForms(nullptr, nullptr, &config, nullptr);
+        m_window->Timer2Timer();
+        QCOMPARE(m_prompter.messages,
+                 QStringList{QStringLiteral("Invalid data type for 'dialtally'")});
+        QVERIFY(!m_window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!m_window->findChild<QTimer*>(QStringLiteral("Timer2")));
+    }
+
+    void costSavedInTheDialogShowsInTheTotals()
+    {
+        QSqlQuery q(m_window->database());
+        QVERIFY(q.exec(QStringLiteral(
+            "insert into log (Entry,Duration,tanggal,waktu,bulan,tahun,waktua,Usera) "
+            "values ('Home','1:30:0','d','t','03','26',5400,'Local')")));
+        m_sim.entry("Home").entry("Office").rewrite();
+        auto autostart = xdgAutostart(m_dir->file(QStringLiteral("xdg")));
+        TFconfig config(*m_window, m_prompter, *autostart, m_window.get());
+        m_window->setForms(nullptr, nullptr, &config, nullptr);
+        m_window->Timer2Timer();
+        auto* cost = m_window->findChild<QLabel*>(QStringLiteral("Label33"));
+        QCOMPARE(cost->text(), QStringLiteral("0.00"));
+
+        config.show();
+        QCOMPARE(config.ComboBox1->count(), 2);
+        QCOMPARE(config.ComboBox1->currentText(), QStringLiteral("Home"));
+        QCOMPARE(config.Edit1->text(), QStringLiteral("0"));
+        QCOMPARE(m_window->state().EntryNames,
+                 (QStringList{QStringLiteral("Home"), QStringLiteral("Office")}));
+
+        config.Edit1->setText(QStringLiteral("12,5")); // refused whatever the locale
+        config.SpeedButton2Click();
+        QCOMPARE(m_prompter.messages.value(0).left(27),
+                 QStringLiteral(" Not a valid number format "));
+        QVERIFY(QFile::exists(
+            m_dir->file(QStringLiteral("config/config.ini")))); // the boxes were still saved
+
+        config.Edit1->setText(QStringLiteral("1234.5"));
+        config.SpeedButton2Click();
+        QCOMPARE(m_prompter.messages.last(), QStringLiteral("Configuration has been saved"));
+        QCOMPARE(cost->text(), QStringLiteral("0.00")); // shown once the dialog closes
+        config.close();
+        QCOMPARE(cost->text(), QStringLiteral("1,851.75"));
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "autostart.h"
 #include "dialogs.h"
 #include "logdatabase.h"
 #include "rasbackend.h"
@@ -87,7 +88,9 @@ int main(int argc, char* argv[])
     TFmain Fmain(std::move(services));
     TFabout Fabout(&Fmain);
     TFtip Ftip(&Fmain);
-    TFconfig Fconfig(&Fmain);
+    std::unique_ptr<Autostart> autostart = systemAutostart();
+    TFconfig Fconfig(Fmain, prompter, *autostart, &Fmain);
+    Fconfig.setTipCheckBox(Ftip.CheckBox1);
     std::unique_ptr<TFprintlog> Fprintlog = std::make_unique<TFprintlog>();
     Fmain.setForms(&Fabout, &Ftip, &Fconfig, Fprintlog.get());
 

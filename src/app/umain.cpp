@@ -1,6 +1,7 @@
 #include "umain.h"
 
 #include "artwork.h"
+#include "configstore.h"
 #include "dialogs.h"
 #include "entrycombobox.h"
 #include "loggrid.h"
@@ -102,14 +103,25 @@ void TFmain::Timer2Timer()
 {
     if (!Timer2)
         return;
-    ComboBox1Enter();
-    ComboBox1->setCurrentIndex(0);
-    const QDate today = m_services.clock->now().date();
-    ComboBox2->setCurrentIndex(today.month());
-    ComboBox3->setCurrentIndex(today.year() % 100);
-    sortlog();
-    showlog();
-    trayRestore();
+    QString error;
+    if (Fconfig && !Fconfig->loadcfg(&error)) {
+        m_services.prompter->error(this, error);
+    } else {
+        ComboBox1Enter();
+        ComboBox1->setCurrentIndex(0);
+        const QDate today = m_services.clock->now().date();
+        ComboBox2->setCurrentIndex(today.month());
+        ComboBox3->setCurrentIndex(today.year() % 100);
+        sortlog();
+        showlog();
+        const QString settings = QString::fromLatin1(settingsPath);
+        if (showMainWindowAtStartup(settings))
+            trayRestore();
+        if (Ftip && showTipAtStartup(settings)) {
+            Ftip->show();
+            Ftip->raise();
+        }
+    }
     // The deferred start-up runs once.
     Timer2->stop();
     Timer2->deleteLater();
@@ -128,6 +140,19 @@ void TFmain::sortlog()
 void TFmain::showlog()
 {
     m_logView.showlog();
+}
+
+QStringList TFmain::refreshEntryNames()
+{
+    m_state.EntryNames.clear();
+    m_services.dialUp->GetEntries();
+    return m_state.EntryNames;
+}
+
+void TFmain::SpeedButton4Click()
+{
+    if (Fconfig)
+        Fconfig->exec();
 }
 
 void TFmain::SpeedButton5Click()

@@ -9,6 +9,7 @@
 #include "logview.h"
 #include "sharedstate.h"
 #include "tracker.h"
+#include "uconfig.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -27,7 +28,6 @@ class QTableView;
 class QTimer;
 class QToolButton;
 class TFabout;
-class TFconfig;
 class TFprintlog;
 class TFtip;
 
@@ -41,7 +41,7 @@ struct MainWindowServices {
     bool useTray = true; // false: the desktop has no notification area
 };
 
-class TFmain : public QMainWindow {
+class TFmain : public QMainWindow, public ConfigHost {
     Q_OBJECT
 public:
     explicit TFmain(MainWindowServices services, QWidget* parent = nullptr);
@@ -53,7 +53,8 @@ public:
     void start();
 
     SharedState& state() { return m_state; }
-    QSqlDatabase database() const { return m_services.database->connection(); }
+    QSqlDatabase database() const override { return m_services.database->connection(); }
+    QStringList refreshEntryNames() override;
 
     // Timer ticks.
     void Timer3Timer();
@@ -76,10 +77,13 @@ public:
     // Entering the entry filter refills it with the entries found in the log.
     void ComboBox1Enter();
 
+    // "Config" and the "configuration" menu: the configuration dialog, modally.
+    void SpeedButton4Click();
+
     // Builds the filter from the lists; the next showlog uses it.
-    void sortlog();
+    void sortlog() override;
     // Requeries the grid and the totals.
-    void showlog();
+    void showlog() override;
 
     LogView& logView() { return m_logView; }
 

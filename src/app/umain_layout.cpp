@@ -88,8 +88,10 @@ void TFmain::buildWindow()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 519, 60);
     Panel1->setToolTip(QStringLiteral("Click to see more info from Vendrel"));
-    addToolButton(Panel1, QStringLiteral("SpeedButton4"), QStringLiteral("Label1"),
-                  QStringLiteral("Config"), 12, toolGlyph(Glyph::Config));
+    QToolButton* SpeedButton4 =
+        addToolButton(Panel1, QStringLiteral("SpeedButton4"), QStringLiteral("Label1"),
+                      QStringLiteral("Config"), 12, toolGlyph(Glyph::Config));
+    connect(SpeedButton4, &QToolButton::clicked, this, &TFmain::SpeedButton4Click);
     QToolButton* SpeedButton2 =
         addToolButton(Panel1, QStringLiteral("SpeedButton2"), QStringLiteral("Label2"),
                       QStringLiteral("Clear log"), 62, toolGlyph(Glyph::ClearLog));
@@ -197,7 +199,7 @@ void TFmain::buildMenus()
     file->addAction(QStringLiteral("exit"), this, &QWidget::close)
         ->setObjectName(QStringLiteral("exit1"));
     QMenu* view = bar->addMenu(QStringLiteral("view"));
-    view->addAction(QStringLiteral("configuration"))
+    view->addAction(QStringLiteral("configuration"), this, &TFmain::SpeedButton4Click)
         ->setObjectName(QStringLiteral("configuration1"));
     QMenu* about = bar->addMenu(QStringLiteral("about"));
     about->addAction(QStringLiteral("help"))->setObjectName(QStringLiteral("help1"));

@@ -13,9 +13,10 @@ QString applicationTitle()
 
 namespace {
 
-void showPlain(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+void showWithOk(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                const QString& text)
 {
-    QMessageBox box(icon, applicationTitle(), text, QMessageBox::NoButton, parent);
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
@@ -36,10 +37,15 @@ bool MessageBoxPrompter::confirm(QWidget* parent, const QString& text)
 
 void MessageBoxPrompter::message(QWidget* parent, const QString& text)
 {
-    showPlain(parent, QMessageBox::NoIcon, text);
+    showWithOk(parent, QMessageBox::NoIcon, applicationTitle(), text);
 }
 
 void MessageBoxPrompter::error(QWidget* parent, const QString& text)
 {
-    showPlain(parent, QMessageBox::Critical, text);
+    showWithOk(parent, QMessageBox::Critical, applicationTitle(), text);
+}
+
+void MessageBoxPrompter::notice(QWidget* parent, const QString& text)
+{
+    showWithOk(parent, QMessageBox::Question, QStringLiteral("Confirm"), text);
 }

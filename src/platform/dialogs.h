@@ -18,6 +18,8 @@ public:
     virtual void message(QWidget* parent, const QString& text) = 0;
     // As message, with the error icon: the application's report of a failure.
     virtual void error(QWidget* parent, const QString& text) = 0;
+    // Caption "Confirm", question icon, one "OK" button.
+    virtual void notice(QWidget* parent, const QString& text) = 0;
 };
 
 class MessageBoxPrompter final : public Prompter {
@@ -25,4 +27,5 @@ public:
     bool confirm(QWidget* parent, const QString& text) override;
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
+    void notice(QWidget* parent, const QString& text) override;
 };

@@ -67,9 +67,8 @@ private:
             }
         }
         const QFontMetricsF metrics(c.font, m_device);
-        const double width = c.width == ReportControl::fitsText
-                                 ? metrics.horizontalAdvance(text) + 1
-                                 : px(c.width);
+        const double width =
+            c.width == ReportControl::fitsText ? metrics.horizontalAdvance(text) + 1 : px(c.width);
         const QRectF box(px(c.left), px(bandTop + c.top), width, px(c.height));
         m_painter.fillRect(box, Qt::white); // opaque behind the text
         drawWrapped(text, c.font, c.color, box);

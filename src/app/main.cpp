@@ -86,21 +86,26 @@ int main(int argc, char* argv[])
     services.useTray = QSystemTrayIcon::isSystemTrayAvailable();
 
     TFmain Fmain(std::move(services));
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &Fmain,
+                     &TFmain::terminate);
+    Fmain.start();
     TFabout Fabout(&Fmain);
-    TFtip Ftip(&Fmain);
+    Fabout.openUrl = [&Fmain](const QString& url) { Fmain.OpenURL(url); };
+    TFtip Ftip(&prompter, &Fmain);
     std::unique_ptr<Autostart> autostart = systemAutostart();
     TFconfig Fconfig(Fmain, prompter, *autostart, &Fmain);
     Fconfig.setTipCheckBox(Ftip.CheckBox1);
+    Ftip.saveSettings = [&Fconfig](QString* error) { return Fconfig.savecfg(error); };
     std::unique_ptr<TFprintlog> Fprintlog = std::make_unique<TFprintlog>();
     Fmain.setForms(&Fabout, &Ftip, &Fconfig, Fprintlog.get());
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &Fmain, &TFmain::trayRestore);
-    TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &Fmain,
-                     &TFmain::terminate);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &Fmain,
                      [&Fmain](QSessionManager&) { Fmain.sessionEnding(); });
 
-    Fmain.start();
+    if (Fmain.ending()) // ended while a start-up message was open
+        return 0;
+    Fmain.scheduleStartup();
     return QApplication::exec();
 }

@@ -1,15 +1,23 @@
 #pragma once
+// The promotion panel: its fixed text, and the promotion texts of config/iklan.cfg that the
+// rotation shows one after another.
+
+#include "textblocklist.h"
 
 #include <QString>
 
-// The promotion panel's fixed text: six lines joined by single line feeds.
-inline QString promotionText()
-{
-    return QStringLiteral("Plese try Linkgauge for more feature such as\n"
-                          "-Support Dial up,DSL,Ethernet,ISDN,and other network device\n"
-                          "-Record cost based on bandwidth usage\n"
-                          "-Create Excel report\n"
-                          "-Sort report base on date\n"
-                          "-Bandwidth meter") +
-           QString(62, QLatin1Char(' ')) + QStringLiteral("click here to download");
-}
+#include <optional>
+
+// Six lines joined by single line feeds.
+QString promotionText();
+
+struct Promotions {
+    TextBlockList list;
+    int PromoIndex = 0; // the entry shown last; kept across reloads
+};
+
+// Reloads the list; a missing file, or one without a "#" line, keeps the old entries.
+void loadPromotions(Promotions& promotions, const QString& path);
+
+// The text the next rotation tick shows, advancing the index; nothing when none is loaded.
+std::optional<QString> nextPromotion(Promotions& promotions);

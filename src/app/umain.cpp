@@ -4,10 +4,12 @@
 #include "configstore.h"
 #include "dialogs.h"
 #include "entrycombobox.h"
+#include "links.h"
 #include "loggrid.h"
 #include "promotion.h"
 #include "reportcommand.h"
 #include "reportoutput.h"
+#include "shell.h"
 #include "uabout.h"
 #include "uconfig.h"
 #include "uprintlog.h"
@@ -16,12 +18,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QSystemTrayIcon>
 #include <QTableView>
 #include <QTimer>
+#include <QUrl>
 
 TFmain::TFmain(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent)
@@ -65,6 +69,8 @@ TFmain::TFmain(MainWindowServices services, QWidget* parent)
     m_state.EntryNames.clear();
     m_state.OnlineSeconds = 0;
     m_state.PromoLoaded = 0;
+    loadiklan();
+    connect(&m_tracker, &ConnectionTracker::promotionReloadRequested, this, &TFmain::loadiklan);
 
     if (m_services.useTray)
         buildTray();
@@ -83,10 +89,15 @@ void TFmain::setForms(TFabout* about, TFtip* tip, TFconfig* config, TFprintlog* 
 void TFmain::start()
 {
     Timer3->start();
-    Timer2->start();
     // Without a notification area the program would be unreachable while hidden.
     if (!tray)
         showMinimized();
+}
+
+void TFmain::scheduleStartup()
+{
+    if (Timer2)
+        Timer2->start();
 }
 
 QString TFmain::closeQuestion()
@@ -117,10 +128,8 @@ void TFmain::Timer2Timer()
         const QString settings = QString::fromLatin1(settingsPath);
         if (showMainWindowAtStartup(settings))
             trayRestore();
-        if (Ftip && showTipAtStartup(settings)) {
-            Ftip->show();
-            Ftip->raise();
-        }
+        if (Ftip && showTipAtStartup(settings))
+            Ftip->popUp();
     }
     // The deferred start-up runs once.
     Timer2->stop();
@@ -128,7 +137,80 @@ void TFmain::Timer2Timer()
     Timer2 = nullptr;
 }
 
-void TFmain::Timer1Timer() {}
+void TFmain::Timer1Timer()
+{
+    if (const std::optional<QString> text = nextPromotion(m_promotions))
+        Label9->setText(*text);
+}
+
+void TFmain::loadiklan()
+{
+    Timer1->stop();
+    loadPromotions(m_promotions, QStringLiteral("config/iklan.cfg"));
+    startRotation();
+}
+
+// The promotion texts rotate while the window is on screen and there are texts to show.
+void TFmain::startRotation()
+{
+    if (isVisible() && !isMinimized() && !m_promotions.list.texts.isEmpty())
+        Timer1->start();
+}
+
+void TFmain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!Timer1->isActive())
+        startRotation();
+}
+
+void TFmain::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    Timer1->stop();
+}
+
+void TFmain::OpenURL(const QString& url)
+{
+    openWithBrowser(url);
+}
+
+void TFmain::SpeedButton6Click()
+{
+    OpenURL(links::siteBase());
+}
+
+void TFmain::gotohomepage1Click()
+{
+    OpenURL(links::siteBase() + QLatin1Char('/'));
+}
+
+void TFmain::Label9Click()
+{
+    OpenURL(links::siteBase() + QStringLiteral("/download.htm"));
+}
+
+void TFmain::onlinehelp1Click()
+{
+    OpenURL(links::siteBase() + QStringLiteral("/helpfile.htm"));
+}
+
+void TFmain::help1Click()
+{
+    openWithDesktop(QUrl::fromLocalFile(QDir::current().absoluteFilePath(helpFile())).toString());
+}
+
+void TFmain::about2Click()
+{
+    if (Fabout)
+        Fabout->about2Click();
+}
+
+void TFmain::tipoftheday1Click()
+{
+    if (Ftip)
+        Ftip->popUp();
+}
 
 void TFmain::sortlog()
 {

@@ -7,6 +7,7 @@
 #include "dialup.h"
 #include "logdatabase.h"
 #include "logview.h"
+#include "promotion.h"
 #include "sharedstate.h"
 #include "tracker.h"
 #include "uconfig.h"
@@ -49,8 +50,12 @@ public:
 
     // The other windows, created after this one.
     void setForms(TFabout* about, TFtip* tip, TFconfig* config, TFprintlog* printlog);
-    // Starts the poll and the deferred start-up.
+    // Starts the poll; without a notification area the window shows minimized.
     void start();
+    // Starts the deferred start-up, once the other windows exist.
+    void scheduleStartup();
+    // True once the program was asked to end.
+    bool ending() const { return m_ending; }
 
     SharedState& state() { return m_state; }
     QSqlDatabase database() const override { return m_services.database->connection(); }
@@ -77,6 +82,22 @@ public:
     // Entering the entry filter refills it with the entries found in the log.
     void ComboBox1Enter();
 
+    // Opens a web address in the desktop's HTML browser.
+    void OpenURL(const QString& url);
+    void SpeedButton6Click();  // "Home"
+    void gotohomepage1Click(); // "another product from Vendrel"
+    void Label9Click();        // the promotion panel
+    void onlinehelp1Click();   // "online help"
+    void help1Click();         // "help": the help file
+    void about2Click();        // "about"
+    void tipoftheday1Click();  // "tip of the day"
+
+    // Switches the rotation off and reloads the promotion texts.
+    void loadiklan();
+    const Promotions& promotions() const { return m_promotions; }
+
+    static QString helpFile() { return QStringLiteral("dialtally help/dialtally.chm"); }
+
     // "Config" and the "configuration" menu: the configuration dialog, modally.
     void SpeedButton4Click();
 
@@ -92,11 +113,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildWindow();
     void buildMenus();
     void buildTray();
+    void startRotation();
     QToolButton* addToolButton(QWidget* parent, const QString& name, const QString& labelName,
                                const QString& caption, int x, const QIcon& icon);
 
@@ -106,6 +130,7 @@ private:
     ConnectionTracker m_tracker;
     LogView m_logView;
     bool m_ending = false;
+    Promotions m_promotions;
 
     QPointer<TFabout> Fabout;
     QPointer<TFtip> Ftip;

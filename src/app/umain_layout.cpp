@@ -2,6 +2,7 @@
 #include "umain.h"
 
 #include "artwork.h"
+#include "clickablelabel.h"
 #include "entrycombobox.h"
 #include "links.h"
 #include "loggrid.h"
@@ -101,8 +102,10 @@ void TFmain::buildWindow()
     QToolButton* SpeedButton3 =
         addToolButton(Panel1, QStringLiteral("SpeedButton3"), QStringLiteral("Label4"),
                       QStringLiteral("Exit"), 162, toolGlyph(Glyph::Exit));
-    addToolButton(Panel1, QStringLiteral("SpeedButton6"), QStringLiteral("Label11"),
-                  QStringLiteral("Home"), 212, toolGlyph(Glyph::Home));
+    QToolButton* SpeedButton6 =
+        addToolButton(Panel1, QStringLiteral("SpeedButton6"), QStringLiteral("Label11"),
+                      QStringLiteral("Home"), 212, toolGlyph(Glyph::Home));
+    connect(SpeedButton6, &QToolButton::clicked, this, &TFmain::SpeedButton6Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TFmain::SpeedButton2Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TFmain::SpeedButton1Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &QWidget::close);
@@ -124,7 +127,9 @@ void TFmain::buildWindow()
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setGeometry(5, 64, 509, 96);
     Panel2->setStyleSheet(QStringLiteral("QFrame#Panel2 { background: white; }"));
-    Label9 = new QLabel(Panel2);
+    auto* promotion = new ClickableLabel(Panel2);
+    connect(promotion, &ClickableLabel::clicked, this, &TFmain::Label9Click);
+    Label9 = promotion;
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setGeometry(4, 2, 501, 90);
     Label9->setWordWrap(true);
@@ -202,12 +207,17 @@ void TFmain::buildMenus()
     view->addAction(QStringLiteral("configuration"), this, &TFmain::SpeedButton4Click)
         ->setObjectName(QStringLiteral("configuration1"));
     QMenu* about = bar->addMenu(QStringLiteral("about"));
-    about->addAction(QStringLiteral("help"))->setObjectName(QStringLiteral("help1"));
-    about->addAction(QStringLiteral("online help"))->setObjectName(QStringLiteral("onlinehelp1"));
-    about->addAction(QStringLiteral("tip of the day"))
+    about->addAction(QStringLiteral("help"), this, &TFmain::help1Click)
+        ->setObjectName(QStringLiteral("help1"));
+    about->addAction(QStringLiteral("online help"), this, &TFmain::onlinehelp1Click)
+        ->setObjectName(QStringLiteral("onlinehelp1"));
+    about->addAction(QStringLiteral("tip of the day"), this, &TFmain::tipoftheday1Click)
         ->setObjectName(QStringLiteral("tipoftheday1"));
-    about->addAction(QStringLiteral("about"))->setObjectName(QStringLiteral("about2"));
-    about->addAction(QStringLiteral("another product from Vendrel"))
+    about->addAction(QStringLiteral("about"), this, &TFmain::about2Click)
+        ->setObjectName(QStringLiteral("about2"));
+    about
+        ->addAction(QStringLiteral("another product from Vendrel"), this,
+                    &TFmain::gotohomepage1Click)
         ->setObjectName(QStringLiteral("gotohomepage1"));
 
     PopupMenu1 = new QMenu(this);

@@ -1,5 +1,5 @@
 #pragma once
-// The maker's addresses. The site is a reserved example domain.
+// The maker's addresses: reserved example values.
 
 #include <QString>
 
@@ -7,5 +7,13 @@ namespace links {
 inline QString siteBase()
 {
     return QStringLiteral("http://www.dialtally.example");
+}
+inline QString supportEmail()
+{
+    return QStringLiteral("support@dialtally.example");
+}
+inline QString supportPhone()
+{
+    return QStringLiteral("+1 555 0100");
 }
 } // namespace links

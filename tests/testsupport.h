@@ -8,6 +8,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#ifdef QT_GUI_LIB
+#include <QDesktopServices>
+#endif
+#include <QUrl>
+
+#include <utility>
+#include <vector>
 
 #ifdef DIALTALLY_HAS_APP
 #include "clock.h"
@@ -70,6 +77,93 @@ struct SimFile {
     void clear() { lines.clear(); }
     void rewrite() const { writeFile(path, lines.join('\n') + '\n'); }
 };
+
+// A desktop of its own: the XDG folders point into a temporary directory, where a small script
+// stands in for the web browser and records the arguments it was started with.
+class FakeDesktop {
+public:
+    FakeDesktop()
+    {
+        QVERIFY(m_dir.isValid());
+        const QList<std::pair<const char*, QString>> folders = {
+            {"XDG_CONFIG_HOME", path(QStringLiteral("config"))},
+            {"XDG_CONFIG_DIRS", path(QStringLiteral("etc/xdg"))},
+            {"XDG_DATA_HOME", path(QStringLiteral("data"))},
+            {"XDG_DATA_DIRS", path(QStringLiteral("share"))}};
+        for (const auto& [name, value] : folders) {
+            m_saved.emplace_back(name, qgetenv(name));
+            qputenv(name, value.toLocal8Bit());
+        }
+        writeFile(browser(),
+                  "#!/bin/sh\n"
+                  "out=\"$(dirname \"$0\")/args\"\n"
+                  "printf '%s\\n' \"$@\" > \"$out.part\" && mv \"$out.part\" \"$out\"\n");
+        QFile::setPermissions(browser(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ~FakeDesktop()
+    {
+        for (const auto& [name, value] : m_saved)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+    QString path(const QString& relative) const { return m_dir.filePath(relative); }
+    // The stand-in browser; its folder name holds a space.
+    QString browser() const { return path(QStringLiteral("fake bin/browser")); }
+
+    // Writes a mimeapps.list into folder (relative) naming desktopIds for text/html.
+    void defaultHtml(const QString& folder, const QString& desktopIds) const
+    {
+        writeFile(path(folder + QStringLiteral("/mimeapps.list")),
+                  "[Added Associations]\ntext/html=other.desktop;\n\n[Default Applications]\n"
+                  "image/png=other.desktop\ntext/html=" +
+                      desktopIds.toUtf8() + "\n");
+    }
+    void desktopEntry(const QString& folder, const QString& id, const QString& exec) const
+    {
+        writeFile(path(folder + QLatin1Char('/') + id),
+                  "[Desktop Entry]\nType=Application\nName=Fake\nExec=" + exec.toUtf8() +
+                      "\n\n[Desktop Action new]\nExec=/bin/false\n");
+    }
+    // The arguments the stand-in browser received, once it has run.
+    QStringList receivedArguments() const
+    {
+        QFile file(path(QStringLiteral("fake bin/args")));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    bool browserRan() const { return QFile::exists(path(QStringLiteral("fake bin/args"))); }
+
+private:
+    QTemporaryDir m_dir;
+    std::vector<std::pair<const char*, QByteArray>> m_saved;
+};
+
+#ifdef QT_GUI_LIB
+// Catches what the program hands to the desktop's URL handlers, for the given schemes, while it
+// lives.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    explicit UrlCatcher(const QStringList& schemes)
+        : m_schemes(schemes)
+    {
+        for (const QString& scheme : m_schemes)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~UrlCatcher() override
+    {
+        for (const QString& scheme : m_schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+
+private:
+    QStringList m_schemes;
+};
+#endif
 
 #ifdef DIALTALLY_HAS_APP
 // Every row of a statement, each as a list of its fields.

@@ -105,6 +105,98 @@ private slots:
                                      QStringLiteral("go to homepage")}));
     }
 
+    void linksOpenTheirAddresses_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        const QString base = QStringLiteral("http://dialtally.example");
+        QTest::newRow("Home") << QStringLiteral("SpeedButton6") << base;
+        QTest::newRow("another product") << QStringLiteral("gotohomepage1") << base + u'/';
+        QTest::newRow("online help")
+            << QStringLiteral("onlinehelp1") << base + QStringLiteral("/helpfile.htm");
+        QTest::newRow("promotion, fixed text")
+            << QStringLiteral("Label9") << base + QStringLiteral("/download.htm");
+        QTest::newRow("promotion, rotated text")
+            << QStringLiteral("Label9 rotated") << base + QStringLiteral("/download.htm");
+    }
+    void linksOpenTheirAddresses()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        FakeDesktop desktop;
+        desktop.defaultHtml(QStringLiteral("config"), QStringLiteral("fake.desktop"));
+        desktop.desktopEntry(QStringLiteral("data/applications"), QStringLiteral("fake.desktop"),
+                             u'"' + desktop.browser() + QStringLiteral("\" %u"));
+        TFmain& w = *m_window;
+        if (control.startsWith(QStringLiteral("Label9"))) {
+            auto* label = w.findChild<QLabel*>(QStringLiteral("Label9"));
+            if (control.endsWith(QStringLiteral("rotated"))) {
+                writeFile(QStringLiteral("config/iklan.cfg"), "one\n#\ntwo\n#\n");
+                w.loadiklan();
+                w.Timer1Timer();
+                QCOMPARE(label->text(), QStringLiteral("two\n"));
+            }
+            QTest::mouseClick(label, Qt::LeftButton);
+        } else if (auto* button = w.findChild<QToolButton*>(control)) {
+            button->click();
+        } else {
+            w.findChild<QAction*>(control)->trigger();
+        }
+        QTRY_VERIFY(desktop.browserRan());
+        QCOMPARE(desktop.receivedArguments(), QStringList{address});
+    }
+
+    void homeCaptionAndTrayItemOpenNothing()
+    {
+        FakeDesktop desktop;
+        desktop.defaultHtml(QStringLiteral("config"), QStringLiteral("fake.desktop"));
+        desktop.desktopEntry(QStringLiteral("data/applications"), QStringLiteral("fake.desktop"),
+                             u'"' + desktop.browser() + QStringLiteral("\" %u"));
+        TFmain& w = *m_window;
+        QTest::mouseClick(w.findChild<QLabel*>(QStringLiteral("Label11")), Qt::LeftButton);
+        w.findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions().last()->trigger();
+        // Then a link that does open: its address is the only one the browser got.
+        w.SpeedButton6Click();
+        QTRY_VERIFY(desktop.browserRan());
+        QCOMPARE(desktop.receivedArguments(),
+                 QStringList{QStringLiteral("http://dialtally.example")});
+    }
+
+    void helpOpensTheHelpFile()
+    {
+        UrlCatcher files({QStringLiteral("file")});
+        m_window->findChild<QAction*>(QStringLiteral("help1"))->trigger();
+        QCOMPARE(files.opened, QList<QUrl>{QUrl::fromLocalFile(
+                                   m_dir->file(QStringLiteral("dialtally help/dialtally.chm")))});
+    }
+
+    void promotionsRotateWhileTheWindowIsShown()
+    {
+        TFmain& w = *m_window;
+        auto* label = w.findChild<QLabel*>(QStringLiteral("Label9"));
+        auto* timer = w.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QCOMPARE(label->text(), promotionText());
+        w.loadiklan(); // no file: nothing to rotate, no message
+        w.Timer1Timer();
+        QCOMPARE(label->text(), promotionText());
+        QVERIFY(!timer->isActive());
+        QVERIFY(m_prompter.messages.isEmpty());
+
+        writeFile(QStringLiteral("config/iklan.cfg"), "one\n#\ntwo\n#\n");
+        w.loadiklan();
+        QVERIFY(!timer->isActive()); // hidden in the tray: no rotation
+        QCOMPARE(label->text(), promotionText());
+        w.show();
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 8000);
+        w.Timer1Timer();
+        QCOMPARE(label->text(), QStringLiteral("two\n"));
+        w.Timer1Timer();
+        QCOMPARE(label->text(), QStringLiteral("one\n"));
+        w.hide();
+        QVERIFY(!timer->isActive());
+    }
+
     void pollShowsTheOnlineEntryAndFillsTheGrid()
     {
         auto* label8 = m_window->findChild<QLabel*>(QStringLiteral("Label8"));

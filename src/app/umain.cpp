@@ -150,10 +150,11 @@ void TFmain::loadiklan()
     startRotation();
 }
 
-// The promotion texts rotate while the window is on screen and there are texts to show.
+// The promotion texts rotate while the window is shown (not hidden to the tray) and there are
+// texts to show.
 void TFmain::startRotation()
 {
-    if (isVisible() && !isMinimized() && !m_promotions.list.texts.isEmpty())
+    if (isVisible() && !m_promotions.list.texts.isEmpty())
         Timer1->start();
 }
 

@@ -6,7 +6,7 @@
 namespace links {
 inline QString siteBase()
 {
-    return QStringLiteral("http://www.dialtally.example");
+    return QStringLiteral("http://dialtally.example");
 }
 inline QString supportEmail()
 {

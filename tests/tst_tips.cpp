@@ -200,6 +200,13 @@ private slots:
         QCOMPARE(button(tip, "SpeedButton3")->text(), QStringLiteral("Close"));
         QCOMPARE(tip.CheckBox1->text(), QStringLiteral("Show Tip of the day on startup"));
         QVERIFY(!tip.CheckBox1->isChecked());
+        // The captions fit their fixed places in the window's font.
+        for (const char* name : {"SpeedButton1", "SpeedButton2", "SpeedButton3"}) {
+            QToolButton* b = button(tip, name);
+            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= b->width() - 4, name);
+        }
+        auto* heading = tip.findChild<QLabel*>(QStringLiteral("Label1"));
+        QVERIFY(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->width());
     }
 
     void tipWindowShowsAndSteps()

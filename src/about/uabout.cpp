@@ -1,6 +1,7 @@
 #include "uabout.h"
 
 #include "clickablelabel.h"
+#include "formfont.h"
 #include "links.h"
 #include "shell.h"
 
@@ -59,8 +60,7 @@ TFabout::TFabout(QWidget* parent)
     setObjectName(QStringLiteral("Fabout"));
     setWindowTitle(QStringLiteral("Fabout"));
     setGeometry(234, 167, 363, 237);
-    QFont font = QApplication::font();
-    font.setPointSize(8);
+    const QFont font = formFont();
     setFont(font);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);

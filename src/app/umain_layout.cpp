@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "clickablelabel.h"
 #include "entrycombobox.h"
+#include "formfont.h"
 #include "links.h"
 #include "loggrid.h"
 
@@ -70,8 +71,7 @@ void TFmain::buildWindow()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    QFont font = QApplication::font();
-    font.setPointSize(8);
+    const QFont font = formFont();
     setFont(font);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, windowColour);
@@ -126,13 +126,17 @@ void TFmain::buildWindow()
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setGeometry(5, 64, 509, 96);
-    Panel2->setStyleSheet(QStringLiteral("QFrame#Panel2 { background: white; }"));
+    QPalette white = Panel2->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Panel2->setPalette(white);
+    Panel2->setAutoFillBackground(true);
     auto* promotion = new ClickableLabel(Panel2);
     connect(promotion, &ClickableLabel::clicked, this, &TFmain::Label9Click);
     Label9 = promotion;
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setGeometry(4, 2, 501, 90);
     Label9->setWordWrap(true);
+    Label9->setTextFormat(Qt::PlainText); // promotion files are text, never markup
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label9->setCursor(Qt::PointingHandCursor);
     QFont arial(QStringLiteral("Arial"));

@@ -4,6 +4,7 @@
 #include "configstore.h"
 #include "costsettings.h"
 #include "dialogs.h"
+#include "formfont.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,8 +47,7 @@ TFconfig::TFconfig(ConfigHost& host, Prompter& prompter, Autostart& autostart, Q
     setObjectName(QStringLiteral("Fconfig"));
     setWindowTitle(QStringLiteral("config"));
     setFixedSize(401, 218);
-    QFont font = QApplication::font();
-    font.setPointSize(8);
+    const QFont font = formFont();
     setFont(font);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);

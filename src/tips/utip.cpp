@@ -1,6 +1,7 @@
 #include "utip.h"
 
 #include "dialogs.h"
+#include "formfont.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,15 +48,17 @@ TFtip::TFtip(Prompter* prompter, QWidget* parent, const QString& tipFile)
     setObjectName(QStringLiteral("Ftip"));
     setWindowTitle(QStringLiteral("Tip of the day"));
     setFixedSize(385, 259);
-    QFont font = QApplication::font();
-    font.setPointSize(8);
+    const QFont font = formFont();
     setFont(font);
 
     auto* Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(8, 8, 369, 209);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: rgb(251, 254, 224); }"));
+    QPalette pale = Panel1->palette();
+    pale.setColor(QPalette::Window, QColor(251, 254, 224));
+    Panel1->setPalette(pale);
+    Panel1->setAutoFillBackground(true);
     auto* Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(4, 5, 41, 49);

@@ -1,7 +1,7 @@
 #include "uabout.h"
 
 #include "clickablelabel.h"
-#include "formfont.h"
+#include "formstyle.h"
 #include "links.h"
 #include "shell.h"
 
@@ -62,10 +62,7 @@ TFabout::TFabout(QWidget* parent)
     setGeometry(234, 167, 363, 237);
     const QFont font = formFont();
     setFont(font);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillBackground(this, Qt::white);
 
     auto* Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

@@ -4,7 +4,7 @@
 #include "artwork.h"
 #include "clickablelabel.h"
 #include "entrycombobox.h"
-#include "formfont.h"
+#include "formstyle.h"
 #include "links.h"
 #include "loggrid.h"
 
@@ -73,10 +73,7 @@ void TFmain::buildWindow()
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     const QFont font = formFont();
     setFont(font);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, windowColour);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillBackground(this, windowColour);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -126,10 +123,7 @@ void TFmain::buildWindow()
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setGeometry(5, 64, 509, 96);
-    QPalette white = Panel2->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Panel2->setPalette(white);
-    Panel2->setAutoFillBackground(true);
+    fillBackground(Panel2, Qt::white);
     auto* promotion = new ClickableLabel(Panel2);
     connect(promotion, &ClickableLabel::clicked, this, &TFmain::Label9Click);
     Label9 = promotion;
@@ -142,9 +136,8 @@ void TFmain::buildWindow()
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(12);
     Label9->setFont(arial);
-    Label9->setAutoFillBackground(true);
+    fillBackground(Label9, gridColour);
     QPalette promo = Label9->palette();
-    promo.setColor(QPalette::Window, gridColour);
     promo.setColor(QPalette::WindowText, Qt::blue);
     Label9->setPalette(promo);
 
@@ -194,10 +187,8 @@ void TFmain::buildWindow()
         years << QString::number(y);
     ComboBox3 = addList(GroupBox1, QStringLiteral("ComboBox3"), years, 196, 40, 52);
 
-    auto* SpeedButton5 = new QToolButton(client);
-    SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
-    SpeedButton5->setText(QStringLiteral("Sort log"));
-    SpeedButton5->setGeometry(434, 514, 80, 24);
+    QToolButton* SpeedButton5 = addButton(client, QStringLiteral("SpeedButton5"),
+                                          QStringLiteral("Sort log"), {434, 514, 80, 24}, false);
     connect(SpeedButton5, &QToolButton::clicked, this, &TFmain::SpeedButton5Click);
 }
 

@@ -4,7 +4,7 @@
 #include "configstore.h"
 #include "costsettings.h"
 #include "dialogs.h"
-#include "formfont.h"
+#include "formstyle.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,15 +27,6 @@ QLabel* addLabel(QWidget* parent, const QString& text, int x, int y)
     return label;
 }
 
-QToolButton* addButton(QWidget* parent, const QString& name, const QString& text, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(text);
-    button->setGeometry(geometry);
-    return button;
-}
-
 } // namespace
 
 TFconfig::TFconfig(ConfigHost& host, Prompter& prompter, Autostart& autostart, QWidget* parent)
@@ -49,10 +40,7 @@ TFconfig::TFconfig(ConfigHost& host, Prompter& prompter, Autostart& autostart, Q
     setFixedSize(401, 218);
     const QFont font = formFont();
     setFont(font);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillBackground(this, Qt::white);
 
     auto* group = new QGroupBox(QStringLiteral(" Cost setting "), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
@@ -61,8 +49,9 @@ TFconfig::TFconfig(ConfigHost& host, Prompter& prompter, Autostart& autostart, Q
     ComboBox1 = new QComboBox(group);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(96, 22, 177, 21);
-    QToolButton* SpeedButton1 = addButton(group, QStringLiteral("SpeedButton1"),
-                                          QStringLiteral("refresh entry"), {280, 21, 93, 23});
+    QToolButton* SpeedButton1 =
+        addButton(group, QStringLiteral("SpeedButton1"), QStringLiteral("refresh entry"),
+                  {280, 21, 93, 23}, false);
     addLabel(group, QStringLiteral("cost per hour :"), 12, 58);
     Edit1 = new QLineEdit(group);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -86,9 +75,9 @@ TFconfig::TFconfig(ConfigHost& host, Prompter& prompter, Autostart& autostart, Q
     CheckBox2->adjustSize();
 
     QToolButton* SpeedButton2 = addButton(this, QStringLiteral("SpeedButton2"),
-                                          QStringLiteral("save "), {224, 184, 81, 25});
+                                          QStringLiteral("save "), {224, 184, 81, 25}, false);
     QToolButton* SpeedButton3 = addButton(this, QStringLiteral("SpeedButton3"),
-                                          QStringLiteral("close"), {312, 184, 81, 25});
+                                          QStringLiteral("close"), {312, 184, 81, 25}, false);
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TFconfig::refreshentry);
     connect(SpeedButton2, &QToolButton::clicked, this, &TFconfig::SpeedButton2Click);

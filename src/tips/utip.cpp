@@ -1,7 +1,7 @@
 #include "utip.h"
 
 #include "dialogs.h"
-#include "formfont.h"
+#include "formstyle.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,16 +13,6 @@
 #include <QToolButton>
 
 namespace {
-
-QToolButton* addButton(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(text);
-    button->setAutoRaise(true);
-    button->setGeometry(geometry);
-    return button;
-}
 
 QPixmap bulbPixmap()
 {
@@ -55,10 +45,7 @@ TFtip::TFtip(Prompter* prompter, QWidget* parent, const QString& tipFile)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(8, 8, 369, 209);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    QPalette pale = Panel1->palette();
-    pale.setColor(QPalette::Window, QColor(251, 254, 224));
-    Panel1->setPalette(pale);
-    Panel1->setAutoFillBackground(true);
+    fillBackground(Panel1, QColor(251, 254, 224));
     auto* Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(4, 5, 41, 49);
@@ -76,16 +63,16 @@ TFtip::TFtip(Prompter* prompter, QWidget* parent, const QString& tipFile)
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setTextFormat(Qt::PlainText);
-    QToolButton* SpeedButton2 =
-        addButton(Panel1, "SpeedButton2", QStringLiteral("<< Previous tip"), {186, 183, 81, 19});
-    QToolButton* SpeedButton1 =
-        addButton(Panel1, "SpeedButton1", QStringLiteral("Next tip      >>"), {280, 182, 81, 19});
+    QToolButton* SpeedButton2 = addButton(Panel1, QStringLiteral("SpeedButton2"),
+                                          QStringLiteral("<< Previous tip"), {186, 183, 81, 19});
+    QToolButton* SpeedButton1 = addButton(Panel1, QStringLiteral("SpeedButton1"),
+                                          QStringLiteral("Next tip      >>"), {280, 182, 81, 19});
     CheckBox1 = new QCheckBox(QStringLiteral("Show Tip of the day on startup"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(8, 232, 169, 17);
     CheckBox1->adjustSize();
-    QToolButton* SpeedButton3 =
-        addButton(this, "SpeedButton3", QStringLiteral("Close"), {296, 230, 81, 23});
+    QToolButton* SpeedButton3 = addButton(this, QStringLiteral("SpeedButton3"),
+                                          QStringLiteral("Close"), {296, 230, 81, 23});
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TFtip::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TFtip::SpeedButton2Click);

@@ -12,18 +12,22 @@
 
 namespace {
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
+template <typename Label> Label* place(Label* label, const char* name, int x, int y)
 {
-    auto* label = new ClickableLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(x, y);
     label->adjustSize();
     return label;
 }
 
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
+{
+    return place(new QLabel(text, parent), name, x, y);
+}
+
 ClickableLabel* addLink(QWidget* parent, const char* name, const QString& text, int x, int y)
 {
-    auto* label = static_cast<ClickableLabel*>(addLabel(parent, name, text, x, y));
+    auto* label = place(new ClickableLabel(text, parent), name, x, y);
     QFont font = label->font();
     font.setUnderline(true);
     label->setFont(font);
@@ -88,10 +92,8 @@ TFabout::TFabout(QWidget* parent)
     addLabel(Panel1, "Label21", QStringLiteral("phone support   :"), 16, 125);
     addLabel(Panel1, "Label22", links::supportPhone(), 101, 125);
 
-    auto* SpeedButton1 = new QToolButton(this);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("Close"));
-    SpeedButton1->setGeometry(272, 171, 73, 22);
+    QToolButton* SpeedButton1 = addButton(this, QStringLiteral("SpeedButton1"),
+                                          QStringLiteral("Close"), {272, 171, 73, 22}, false);
 
     connect(Label5, &ClickableLabel::clicked, this, &TFabout::Label5Click);
     connect(Label20, &ClickableLabel::clicked, this, &TFabout::Label20Click);

@@ -94,7 +94,6 @@ public:
 
     // Switches the rotation off and reloads the promotion texts.
     void loadiklan();
-    const Promotions& promotions() const { return m_promotions; }
 
     static QString helpFile() { return QStringLiteral("dialtally help/dialtally.chm"); }
 

@@ -2,6 +2,7 @@
 #include "autostart.h"
 #include "configstore.h"
 #include "costsettings.h"
+#include "desktopentry.h"
 #include "inifile.h"
 #include "logdatabase.h"
 #include "testsupport.h"

@@ -31,8 +31,4 @@ std::unique_ptr<Autostart> systemAutostart();
 #ifndef Q_OS_WIN
 // The XDG autostart entry below configHome (for tests: a temporary folder).
 std::unique_ptr<Autostart> xdgAutostart(const QString& configHome);
-
-// The desktop entry's Exec text for one program path, quoted and escaped, and back.
-QString desktopExecFor(const QString& program);
-QString programOfDesktopExec(const QString& exec);
 #endif

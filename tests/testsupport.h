@@ -184,6 +184,36 @@ inline QList<QVariantList> selectRows(const QSqlDatabase& db, const QString& sql
     return rows;
 }
 
+// One row of the usage log for a fixture. The duration text defaults to "0:0:<seconds>".
+struct LogRow {
+    QByteArray entry;
+    QByteArray month; // "01" to "12"
+    QByteArray year;  // two digits
+    int seconds = 0;
+    QByteArray duration = {};
+};
+
+// Inserts the rows in order, in one transaction, as rows of one local user.
+inline void insertLogRows(const QSqlDatabase& db, const QList<LogRow>& rows)
+{
+    QSqlDatabase connection = db;
+    QVERIFY(connection.transaction());
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "insert into log (waktu,Usera,Entry,Duration,tanggal,speed,bulan,tahun,waktua) "
+        "values ('10:00:00','Local',?,?,'1/1/26',0,?,?,?)"));
+    for (const LogRow& r : rows) {
+        q.addBindValue(QString::fromUtf8(r.entry));
+        q.addBindValue(r.duration.isEmpty() ? QStringLiteral("0:0:%1").arg(r.seconds)
+                                            : QString::fromUtf8(r.duration));
+        q.addBindValue(QString::fromLatin1(r.month));
+        q.addBindValue(QString::fromLatin1(r.year));
+        q.addBindValue(r.seconds);
+        QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+    }
+    QVERIFY(connection.commit());
+}
+
 class FixedClock final : public Clock {
 public:
     QDateTime at = QDateTime(QDate(2026, 3, 7), QTime(14, 5, 9));

@@ -8,29 +8,6 @@
 
 namespace {
 
-struct LogRow {
-    const char* entry;
-    const char* month;
-    const char* year;
-    int seconds;
-};
-
-void insertRows(const QSqlDatabase& db, const QList<LogRow>& rows)
-{
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral(
-        "insert into log (waktu,Usera,Entry,Duration,tanggal,speed,bulan,tahun,waktua) "
-        "values ('10:00:00','Local',?,?,'1/1/26',0,?,?,?)"));
-    for (const LogRow& r : rows) {
-        q.addBindValue(QString::fromUtf8(r.entry));
-        q.addBindValue(QStringLiteral("0:0:%1").arg(r.seconds));
-        q.addBindValue(QString::fromLatin1(r.month));
-        q.addBindValue(QString::fromLatin1(r.year));
-        q.addBindValue(r.seconds);
-        QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
-    }
-}
-
 void price(const QSqlDatabase& db, const QString& entry, const QString& perHour)
 {
     QSqlQuery q(db);
@@ -126,11 +103,11 @@ private slots:
 
     void totalsCoverExactlyTheListedRows()
     {
-        insertRows(m_log->connection(), {{"Home", "03", "26", 3600},
-                                         {"home", "03", "26", 1800},  // same entry, other case
-                                         {"Office", "03", "26", 125}, // never priced
-                                         {"Home", "04", "26", 60},
-                                         {"Home", "03", "25", 60}});
+        insertLogRows(m_log->connection(), {{"Home", "03", "26", 3600},
+                                            {"home", "03", "26", 1800},  // same entry, other case
+                                            {"Office", "03", "26", 125}, // never priced
+                                            {"Home", "04", "26", 60},
+                                            {"Home", "03", "25", 60}});
         price(m_log->connection(), QStringLiteral("HOME"), QStringLiteral("1234.56"));
         QSignalSpy shown(m_view.get(), &LogView::shown);
 
@@ -152,7 +129,7 @@ private slots:
 
     void nothingListedShowsZeros()
     {
-        insertRows(m_log->connection(), {{"Home", "03", "26", 60}});
+        insertLogRows(m_log->connection(), {{"Home", "03", "26", 60}});
         m_view->sortlog(choice(QString(), 5, 26));
         QVERIFY(m_view->showlog());
         QVERIFY(listedEntries(m_view->model()).isEmpty());
@@ -185,10 +162,10 @@ private slots:
 
     void entryNamesMatchAsText()
     {
-        insertRows(m_log->connection(), {{"50%_off", "03", "26", 60},
-                                         {"50% and more off", "03", "26", 60},
-                                         {"50X_off", "03", "26", 60},
-                                         {"Say \"hi\"", "03", "26", 60}});
+        insertLogRows(m_log->connection(), {{"50%_off", "03", "26", 60},
+                                            {"50% and more off", "03", "26", 60},
+                                            {"50X_off", "03", "26", 60},
+                                            {"Say \"hi\"", "03", "26", 60}});
         m_view->sortlog(choice(QStringLiteral("50%_off"), 0, 0));
         QVERIFY(m_view->showlog());
         QCOMPARE(listedEntries(m_view->model()), QStringList{QStringLiteral("50%_off")});
@@ -203,7 +180,7 @@ private slots:
 
     void clearingErasesExactlyTheListedRows()
     {
-        insertRows(
+        insertLogRows(
             m_log->connection(),
             {{"Home", "03", "26", 60}, {"Office", "03", "26", 60}, {"Home", "04", "26", 60}});
         QVERIFY(m_view->clearListed(nullptr)); // nothing listed yet: nothing erased
@@ -213,7 +190,7 @@ private slots:
         QVERIFY(m_view->showlog());
         // The lists change without a requery, and a row arrives: neither widens the erase.
         m_view->sortlog(choice(QString(), 0, 0));
-        insertRows(m_log->connection(), {{"Home", "03", "26", 7}});
+        insertLogRows(m_log->connection(), {{"Home", "03", "26", 7}});
         QVERIFY(m_view->clearListed(nullptr));
         const auto left = selectRows(
             m_log->connection(), QStringLiteral("SELECT Entry,bulan,waktua FROM log ORDER BY id"));
@@ -227,8 +204,8 @@ private slots:
     void loggedEntriesAreDistinct()
     {
         QVERIFY(loggedEntries(m_log->connection()).isEmpty());
-        insertRows(m_log->connection(),
-                   {{"B", "03", "26", 1}, {"A", "03", "26", 1}, {"B", "03", "26", 1}});
+        insertLogRows(m_log->connection(),
+                      {{"B", "03", "26", 1}, {"A", "03", "26", 1}, {"B", "03", "26", 1}});
         QStringList names = loggedEntries(m_log->connection());
         names.sort();
         QCOMPARE(names, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));

@@ -300,12 +300,9 @@ private slots:
 
     void startUpListsThisMonth()
     {
-        QSqlQuery q(m_window->database());
-        QVERIFY(q.exec(QStringLiteral(
-            "insert into log (Entry,Duration,tanggal,waktu,bulan,tahun,waktua,Usera) values "
-            "('Now','0:1:0','d','t','03','26',60,'Local'),"
-            "('Before','0:2:0','d','t','02','26',120,'Local'),"
-            "('Old','0:3:0','d','t','03','15',180,'Local')")));
+        insertLogRows(m_window->database(), {{"Now", "03", "26", 60, "0:1:0"},
+                                             {"Before", "02", "26", 120, "0:2:0"},
+                                             {"Old", "03", "15", 180, "0:3:0"}});
         auto* years = m_window->findChild<QComboBox*>(QStringLiteral("ComboBox3"));
         QCOMPARE(years->itemText(years->count() - 1), QStringLiteral("2026"));
         QCOMPARE(years->itemText(15), QStringLiteral("2015"));
@@ -329,8 +326,7 @@ private slots:
         years->setCurrentIndex(15);
         m_window->SpeedButton5Click();
         QCOMPARE(grid->model()->index(0, 2).data().toString(), QStringLiteral("Old"));
-        QVERIFY(q.exec(QStringLiteral(
-            "insert into log (Entry,bulan,tahun,waktua) values ('New','01','26',1)")));
+        insertLogRows(m_window->database(), {{"New", "01", "26", 1}});
         entries->setFocus();
         entries->showPopup();
         QCOMPARE(entries->count(), 5);
@@ -447,10 +443,7 @@ private slots:
 
     void costSavedInTheDialogShowsInTheTotals()
     {
-        QSqlQuery q(m_window->database());
-        QVERIFY(q.exec(QStringLiteral(
-            "insert into log (Entry,Duration,tanggal,waktu,bulan,tahun,waktua,Usera) "
-            "values ('Home','1:30:0','d','t','03','26',5400,'Local')")));
+        insertLogRows(m_window->database(), {{"Home", "03", "26", 5400, "1:30:0"}});
         m_sim.entry("Home").entry("Office").rewrite();
         auto autostart = xdgAutostart(m_dir->file(QStringLiteral("xdg")));
         TFconfig config(*m_window, m_prompter, *autostart, m_window.get());

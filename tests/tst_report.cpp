@@ -91,21 +91,12 @@ private slots:
     }
 
     // Rows "E1" (oldest) to "En" (newest), durations "0:0:i", one per second.
-    void addRows(int n, const QString& month = QStringLiteral("03"))
+    void addRows(int n, const QByteArray& month = "03")
     {
-        QSqlQuery q(m_log->connection());
-        QVERIFY(q.exec(QStringLiteral("BEGIN")));
-        q.prepare(QStringLiteral(
-            "insert into log (waktu,Usera,Entry,Duration,tanggal,speed,bulan,tahun,waktua) "
-            "values ('10:00:00','Local',?,?,'7.3.26',0,?,'26',?)"));
-        for (int i = 1; i <= n; ++i) {
-            q.addBindValue(QStringLiteral("E%1").arg(i));
-            q.addBindValue(QStringLiteral("0:0:%1").arg(i));
-            q.addBindValue(month);
-            q.addBindValue(i);
-            QVERIFY(q.exec());
-        }
-        QVERIFY(q.exec(QStringLiteral("COMMIT")));
+        QList<LogRow> rows;
+        for (int i = 1; i <= n; ++i)
+            rows.append({"E" + QByteArray::number(i), month, "26", i});
+        insertLogRows(m_log->connection(), rows);
     }
 
     // The report as the main window would make it for the filter.
@@ -167,7 +158,7 @@ private slots:
 
     void emptyReportHasOneEmptyLine()
     {
-        addRows(3, QStringLiteral("04"));
+        addRows(3, "04");
         const QList<PdfWord> words = report({QString(), 3, QStringLiteral("March"), -1, QString()},
                                             {QStringLiteral("March"), QString(), QString()});
         QCOMPARE(pageCount(words), 1);
@@ -183,12 +174,9 @@ private slots:
 
     void longEntryWrapsInsideItsBox()
     {
-        QSqlQuery q(m_log->connection());
-        QVERIFY(q.exec(QStringLiteral(
-            "insert into log (Entry,Duration,tanggal,waktu,bulan,tahun,waktua,Usera) values "
-            "('Alpha Bravo Charlie Delta Echo Foxtrot Golf "
-            "Hotel','0:0:1','d','t','03','26',1,'Local'),"
-            "('Next','0:0:2','d','t','03','26',2,'Local')")));
+        insertLogRows(m_log->connection(),
+                      {{"Alpha Bravo Charlie Delta Echo Foxtrot Golf Hotel", "03", "26", 1},
+                       {"Next", "03", "26", 2}});
         const QList<PdfWord> words = report({QString(), 0, QString(), 0, QString()}, {});
         QVERIFY(!find(words, QStringLiteral("Alpha")).isEmpty());
         QVERIFY(find(words, QStringLiteral("Hotel")).isEmpty()); // the second line is cut off
@@ -200,10 +188,7 @@ private slots:
     void commandLineReport()
     {
         addRows(5);
-        QSqlQuery q(m_log->connection());
-        QVERIFY(q.exec(QStringLiteral(
-            "insert into log (Entry,Duration,tanggal,waktu,bulan,tahun,waktua,Usera) "
-            "values ('e3','0:0:9','d','t','03','25',9,'Local')")));
+        insertLogRows(m_log->connection(), {{"e3", "03", "25", 9}});
         ReportRequest request;
         request.pdfPath = m_pdf;
         request.month = 3;

@@ -27,7 +27,6 @@ class QPrintPreviewDialog;
 class QSystemTrayIcon;
 class QTableView;
 class QTimer;
-class QToolButton;
 class TFabout;
 class TFprintlog;
 class TFtip;
@@ -120,8 +119,6 @@ private:
     void buildMenus();
     void buildTray();
     void startRotation();
-    QToolButton* addToolButton(QWidget* parent, const QString& name, const QString& labelName,
-                               const QString& caption, int x, const QIcon& icon);
 
     MainWindowServices m_services;
     SharedState m_state;

@@ -20,6 +20,8 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include <functional>
+
 namespace {
 
 const QColor windowColour(198, 215, 255);
@@ -45,10 +47,9 @@ Box* addList(QWidget* parent, const QString& name, const QStringList& items, int
     return box;
 }
 
-} // namespace
-
-QToolButton* TFmain::addToolButton(QWidget* parent, const QString& name, const QString& labelName,
-                                   const QString& caption, int x, const QIcon& icon)
+// A toolbar button with its caption label beneath it.
+QToolButton* addToolButton(QWidget* parent, const QString& name, const QString& labelName,
+                           const QString& caption, int x, const QIcon& icon)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
@@ -63,6 +64,8 @@ QToolButton* TFmain::addToolButton(QWidget* parent, const QString& name, const Q
     label->setGeometry(x - 8, 44, 57, 14);
     return button;
 }
+
+} // namespace
 
 void TFmain::buildWindow()
 {
@@ -86,26 +89,27 @@ void TFmain::buildWindow()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 519, 60);
     Panel1->setToolTip(QStringLiteral("Click to see more info from Vendrel"));
-    QToolButton* SpeedButton4 =
-        addToolButton(Panel1, QStringLiteral("SpeedButton4"), QStringLiteral("Label1"),
-                      QStringLiteral("Config"), 12, toolGlyph(Glyph::Config));
-    connect(SpeedButton4, &QToolButton::clicked, this, &TFmain::SpeedButton4Click);
-    QToolButton* SpeedButton2 =
-        addToolButton(Panel1, QStringLiteral("SpeedButton2"), QStringLiteral("Label2"),
-                      QStringLiteral("Clear log"), 62, toolGlyph(Glyph::ClearLog));
-    QToolButton* SpeedButton1 =
-        addToolButton(Panel1, QStringLiteral("SpeedButton1"), QStringLiteral("Label3"),
-                      QStringLiteral("Report"), 112, toolGlyph(Glyph::Report));
-    QToolButton* SpeedButton3 =
-        addToolButton(Panel1, QStringLiteral("SpeedButton3"), QStringLiteral("Label4"),
-                      QStringLiteral("Exit"), 162, toolGlyph(Glyph::Exit));
-    QToolButton* SpeedButton6 =
-        addToolButton(Panel1, QStringLiteral("SpeedButton6"), QStringLiteral("Label11"),
-                      QStringLiteral("Home"), 212, toolGlyph(Glyph::Home));
-    connect(SpeedButton6, &QToolButton::clicked, this, &TFmain::SpeedButton6Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TFmain::SpeedButton2Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TFmain::SpeedButton1Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &QWidget::close);
+    struct Tool {
+        const char* button;
+        const char* label;
+        const char* caption;
+        int x;
+        Glyph glyph;
+        std::function<void()> click;
+    };
+    const Tool tools[] = {
+        {"SpeedButton4", "Label1", "Config", 12, Glyph::Config, [this] { SpeedButton4Click(); }},
+        {"SpeedButton2", "Label2", "Clear log", 62, Glyph::ClearLog,
+         [this] { SpeedButton2Click(); }},
+        {"SpeedButton1", "Label3", "Report", 112, Glyph::Report, [this] { SpeedButton1Click(); }},
+        {"SpeedButton3", "Label4", "Exit", 162, Glyph::Exit, [this] { close(); }},
+        {"SpeedButton6", "Label11", "Home", 212, Glyph::Home, [this] { SpeedButton6Click(); }}};
+    for (const Tool& tool : tools) {
+        QToolButton* button =
+            addToolButton(Panel1, QString::fromLatin1(tool.button), QString::fromLatin1(tool.label),
+                          QString::fromLatin1(tool.caption), tool.x, toolGlyph(tool.glyph));
+        connect(button, &QToolButton::clicked, this, tool.click);
+    }
 
     auto* Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
